@@ -1,0 +1,50 @@
+// The once-a-second tick: the machine's clocks, the four zone clocks, the
+// caption, and on the first tick the panels' starting times.
+
+#include "platform/checked16.h"
+#include "platform/text.h"
+#include "window/frm_time.h"
+
+namespace tellux {
+
+void frmTime::Timer1_Timer() {
+  TrapAndEnd(services_, "Timer1_Timer", [&] {
+    SYSTEMTIME now;
+    services_.clock.GetLocalTime(now);
+    std::string buffer(255, '\0');
+    services_.locale.GetTimeFormatA(kLocaleSystemDefault, 0, &now, nullptr, &buffer, 254);
+    txtLocTime.SetText(text::BeforeNul(buffer));
+
+    services_.clock.GetSystemTime(now);
+    buffer.assign(255, '\0');
+    services_.locale.GetTimeFormatA(kLocaleSystemDefault, 0, &now, nullptr, &buffer, 254);
+    txtSysTime.SetText(text::BeforeNul(buffer));
+
+    std::array<SYSTEMTIME, 4> result{};
+    for (std::size_t i = 0; i < 4; ++i) {
+      txtTime[i].SetText(CalcTime(now, result[i], ZeroBiasZone, ZoneOf(static_cast<int>(i))));
+    }
+
+    std::size_t sel = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (Option1[k].Value()) sel = k;
+    }
+    const std::string zoneText = ComboTZ[sel].Text();
+    CharPos = checked16::Narrow(text::InStr(1, zoneText, ")"));
+    SetCaption(txtTime[sel].Text() + " " + text::Mid(zoneText, CharPos + 2LL));
+
+    if (FirstTick != 0) {
+      FirstTick = 0;
+      Updating = -1;
+      PanelTime = result;
+      for (int i = 0; i < 4; ++i) {
+        const std::string& clock = txtTime[static_cast<std::size_t>(i)].Text();
+        const auto date = services_.dates.ReadGeneralDate(clock);
+        PanelBox(i).SetText(RemoveSeconds(date ? services_.dates.FormatGeneralDate(*date) : clock));
+      }
+      Updating = 0;
+    }
+  });
+}
+
+}  // namespace tellux

@@ -1,0 +1,25 @@
+// The spin controls step a panel's hour, wrapping within the day; writing the
+// box reads the time back as if typed, so the other panels follow.
+
+#include "catalogue/strip_terminator.h"
+#include "window/frm_time.h"
+
+namespace tellux {
+
+void frmTime::StepHour(std::int16_t Index, int delta) {
+  if (Index < 0 || Index > 3) return;
+  SYSTEMTIME& record = PanelTime[static_cast<std::size_t>(Index)];
+  int h = record.wHour + delta;
+  if (h < 0) h = 23;
+  if (h > 23) h = 0;
+  record.wHour = static_cast<std::uint16_t>(h);
+  std::string buffer(255, ' ');
+  services_.locale.GetTimeFormatA(kLocaleSystemDefault, 0, &record, nullptr, &buffer, 254);
+  PanelBox(Index).SetText(RemoveSeconds(catalogue::StripTerminator(buffer)));
+}
+
+void frmTime::UpDown_DownClick(std::int16_t Index) { StepHour(Index, -1); }
+
+void frmTime::UpDown_UpClick(std::int16_t Index) { StepHour(Index, +1); }
+
+}  // namespace tellux

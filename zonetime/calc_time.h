@@ -1,0 +1,36 @@
+#pragma once
+// Converting a time of day from one catalogue zone to another and rendering
+// it without seconds. Only the hour and minute move; the date never does.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+#include "platform/win_types.h"
+#include "zonetime/zone_rule.h"
+
+namespace tellux::zonetime {
+
+// What a conversion reads and writes besides its records.
+struct ConversionContext {
+  const std::vector<ZoneRuleRecord>& ZoneRule;  // the catalogue's rules, entry 0 all zero
+  const std::string& TimeSeparator;            // the user locale's
+  std::int16_t& CharPos;                       // left as RemoveSeconds leaves it
+};
+
+// Result = Source with wHour and wMinute moved from FromZone's wall clock to
+// ToZone's (each zone's Bias, and 60 minutes for one in daylight saving), the
+// hour brought into 0..23 and the minute into 0..59. Returns Result's time of
+// day in the system locale's time format without seconds. A zone number
+// outside the catalogue is reported as "Subscript out of range in CalcTime"
+// and ends the program.
+std::string CalcTime(const Services& services, const ConversionContext& context,
+                     const SYSTEMTIME& Source, SYSTEMTIME& Result, std::int16_t FromZone,
+                     std::int16_t ToZone);
+
+// The time of day of time in the system locale's own format (with seconds),
+// or blanks when the locale refuses the record.
+std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time);
+
+}  // namespace tellux::zonetime
