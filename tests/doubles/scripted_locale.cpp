@@ -1,0 +1,197 @@
+#include "tests/doubles/scripted_locale.h"
+
+#include <cmath>
+#include <cstring>
+#include <regex>
+
+#include "platform/date_value.h"
+
+namespace tellux::testing {
+namespace {
+
+std::string Pad2(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+int Run(const std::string& p, std::size_t i) {
+  std::size_t j = i;
+  while (j < p.size() && p[j] == p[i]) ++j;
+  return static_cast<int>(j - i);
+}
+
+std::string FormatDatePicture(const LocaleScript& s, const SYSTEMTIME& t) {
+  std::string out;
+  const std::string& p = s.datePicture;
+  for (std::size_t i = 0; i < p.size();) {
+    const int n = Run(p, i);
+    switch (p[i]) {
+      case 'd': out += n >= 2 ? Pad2(t.wDay) : std::to_string(t.wDay); break;
+      case 'M': out += n >= 2 ? Pad2(t.wMonth) : std::to_string(t.wMonth); break;
+      case 'y': out += std::to_string(t.wYear); break;
+      default: out.append(static_cast<std::size_t>(n), p[i]); break;
+    }
+    i += static_cast<std::size_t>(n);
+  }
+  return out;
+}
+
+std::string Escape(const std::string& s) {
+  static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+  return std::regex_replace(s, special, R"(\$&)");
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+int CopyOut(const std::string& text, std::string* out, int cch) {
+  const int needed = static_cast<int>(text.size()) + 1;
+  if (cch == 0) return needed;
+  if (out == nullptr || cch < needed || static_cast<int>(out->size()) < needed) return 0;
+  std::memcpy(out->data(), text.c_str(), text.size() + 1);
+  return needed;
+}
+
+}  // namespace
+
+LocaleScript EnglishUs() { return {}; }
+
+LocaleScript German() {
+  LocaleScript s;
+  s.amDesignator = "";
+  s.pmDesignator = "";
+  s.decimal = ",";
+  s.timePicture = "HH:mm:ss";
+  s.datePicture = "dd.MM.yyyy";
+  return s;
+}
+
+LocaleScript Finnish() {
+  LocaleScript s;
+  s.timeSeparator = ".";
+  s.amDesignator = "";
+  s.pmDesignator = "";
+  s.decimal = ",";
+  s.timePicture = "H.mm.ss";
+  s.datePicture = "d.M.yyyy";
+  return s;
+}
+
+std::string FormatTimePicture(const LocaleScript& s, const SYSTEMTIME& t) {
+  if (t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59 || t.wMilliseconds > 999) return {};
+  std::string out;
+  const std::string& p = s.timePicture;
+  for (std::size_t i = 0; i < p.size();) {
+    if (p[i] == '\'') {
+      const auto close = p.find('\'', i + 1);
+      out += p.substr(i + 1, close - i - 1);
+      i = close == std::string::npos ? p.size() : close + 1;
+      continue;
+    }
+    const int n = Run(p, i);
+    const int h12 = t.wHour % 12 == 0 ? 12 : t.wHour % 12;
+    switch (p[i]) {
+      case 'h': out += n >= 2 ? Pad2(h12) : std::to_string(h12); break;
+      case 'H': out += n >= 2 ? Pad2(t.wHour) : std::to_string(t.wHour); break;
+      case 'm': out += n >= 2 ? Pad2(t.wMinute) : std::to_string(t.wMinute); break;
+      case 's': out += n >= 2 ? Pad2(t.wSecond) : std::to_string(t.wSecond); break;
+      case 't': {
+        const std::string& d = t.wHour < 12 ? s.amDesignator : s.pmDesignator;
+        out += n >= 2 ? d : d.substr(0, 1);
+        break;
+      }
+      default: out.append(static_cast<std::size_t>(n), p[i]); break;
+    }
+    i += static_cast<std::size_t>(n);
+  }
+  return out;
+}
+
+int ScriptedLocale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::string* lcData,
+                                   int cchData) {
+  const LocaleScript& s = locale == kLocaleSystemDefault ? system : user;
+  switch (lcType) {
+    case kLocaleSTime: return CopyOut(s.timeSeparator, lcData, cchData);
+    case kLocaleS2359: return CopyOut(s.pmDesignator, lcData, cchData);
+    case kLocaleSDecimal: return CopyOut(s.decimal, lcData, cchData);
+    default: return 0;
+  }
+}
+
+int ScriptedLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t, const SYSTEMTIME* time,
+                                   const char*, std::string* timeStr, int cchTime) {
+  ++timeFormatCalls;
+  if (timeFormatFails || time == nullptr) return 0;
+  const std::string text = FormatTimePicture(locale == kLocaleUserDefault ? user : system, *time);
+  if (text.empty()) return 0;
+  return CopyOut(text, timeStr, cchTime);
+}
+
+std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view input) {
+  const std::string sep = Escape(user.timeSeparator);
+  std::string period;
+  for (const std::string* d : {&user.amDesignator, &user.pmDesignator}) {
+    if (!d->empty()) period += (period.empty() ? "" : "|") + Escape(*d);
+  }
+  char dsep = '/';
+  std::string order;  // the order of day, month and year in the picture
+  for (char c : user.datePicture) {
+    if (c != 'd' && c != 'M' && c != 'y') dsep = c;
+    else if (order.empty() || order.back() != c) order += c;
+  }
+  const std::string ds = Escape(std::string(1, dsep));
+  const std::string date = "(\\d{1,4})" + ds + "(\\d{1,2})" + ds + "(\\d{1,4})";
+  std::string time = "(\\d{1,2})" + sep + "(\\d{1,2})(?:" + sep + "(\\d{1,2}))?";
+  if (!period.empty()) time += "(?:\\s*(" + period + "))?";
+  const std::string text(input);
+
+  const auto readDate = [&](const std::smatch& m, std::size_t at) -> std::optional<double> {
+    int day = 0, month = 0, year = 0;
+    for (std::size_t k = 0; k < order.size() && k < 3; ++k) {
+      const int v = std::stoi(m[at + k]);
+      if (order[k] == 'd') day = v;
+      if (order[k] == 'M') month = v;
+      if (order[k] == 'y') year = v;
+    }
+    if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
+    const double d = date_value::DateSerial(year, month, day);
+    if (date_value::Day(d) != day) return std::nullopt;
+    return d;
+  };
+  const auto readTime = [&](const std::smatch& m, std::size_t at) -> std::optional<double> {
+    int hour = std::stoi(m[at]);
+    const int minute = std::stoi(m[at + 1]);
+    const int second = m[at + 2].matched ? std::stoi(m[at + 2]) : 0;
+    if (!period.empty() && m[at + 3].matched) {
+      if (hour < 1 || hour > 12) return std::nullopt;
+      const bool pm = Lower(m[at + 3]) == Lower(user.pmDesignator);
+      hour = hour % 12 + (pm ? 12 : 0);
+    }
+    if (hour > 23 || minute > 59 || second > 59) return std::nullopt;
+    return (hour * 3600 + minute * 60 + second) / 86400.0;
+  };
+
+  std::smatch m;
+  if (std::regex_match(text, m, std::regex("^\\s*" + time + "\\s*$", std::regex::icase))) {
+    return readTime(m, 1);
+  }
+  if (std::regex_match(text, m, std::regex("^\\s*" + date + "\\s*$"))) return readDate(m, 1);
+  if (std::regex_match(text, m,
+                       std::regex("^\\s*" + date + "\\s+" + time + "\\s*$", std::regex::icase))) {
+    const auto d = readDate(m, 1);
+    const auto t = readTime(m, 4);
+    if (!d || !t) return std::nullopt;
+    return *d < 0 ? *d - *t : *d + *t;
+  }
+  return std::nullopt;
+}
+
+std::string ScriptedDateServices::FormatGeneralDate(double date) {
+  const SYSTEMTIME t = date_value::ToSystemTime(date);
+  const double whole = std::trunc(date);
+  const bool hasTime = date != whole;
+  if (whole == 0) return FormatTimePicture(user, t);
+  if (!hasTime) return FormatDatePicture(user, t);
+  return FormatDatePicture(user, t) + " " + FormatTimePicture(user, t);
+}
+
+}  // namespace tellux::testing
