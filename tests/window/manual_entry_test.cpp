@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "tests/window/form_test_support.h"
+
+namespace tellux {
+namespace {
+
+using testing::FormTest;
+
+// Panels on India (+5:30), W. Europe (+1, daylight saving), Central (-6,
+// daylight saving) and Eastern (-5, daylight saving), seeded by one tick.
+class ManualEntry : public FormTest {
+ protected:
+  void SetUp() override {
+    t.settings.Store("TimeZone1", "0");
+    t.settings.Store("TimeZone2", "1");
+    t.settings.Store("TimeZone3", "5");
+    t.settings.Store("TimeZone4", "4");
+    Start();
+    form->Timer1.Fire();
+  }
+  void Type(TextBox& box, const std::string& keys) {
+    std::string text;
+    for (char c : keys) {
+      text += c;
+      box.UserEdit(text);
+    }
+  }
+  int Hour(int panel) const { return form->PanelTime[static_cast<std::size_t>(panel)].wHour; }
+  int Minute(int panel) const { return form->PanelTime[static_cast<std::size_t>(panel)].wMinute; }
+};
+
+TEST_F(ManualEntry, TypingOneKeyAtATimeConvertsAsSoonAsThereIsASeparator) {
+  form->Text1.UserEdit("");
+  form->Text1.UserEdit("1");
+  EXPECT_EQ(form->Text0.Text(), "8:05 PM");  // nothing yet
+  EXPECT_EQ(Hour(1), 16);
+
+  form->Text1.UserEdit("1:");
+  EXPECT_EQ(Hour(1), 1);
+  EXPECT_EQ(Minute(1), 0);
+  EXPECT_EQ(form->Text0.Text(), "4:30 AM");
+
+  form->Text1.UserEdit("1:3");
+  EXPECT_EQ(Minute(1), 3);
+  EXPECT_EQ(form->Text0.Text(), "4:33 AM");
+
+  form->Text1.UserEdit("1:30");
+  EXPECT_EQ(Minute(1), 30);
+  EXPECT_EQ(form->Text0.Text(), "5:00 AM");
+  EXPECT_EQ(form->Text2.Text(), "6:30 PM");
+  EXPECT_EQ(form->Text3.Text(), "7:30 PM");
+  EXPECT_EQ(form->Text1.Text(), "1:30");  // the typed box keeps what was typed
+}
+
+TEST_F(ManualEntry, ThePmDesignatorAddsTwelveHours) {
+  form->Text1.UserEdit("12:15");
+  EXPECT_EQ(Hour(1), 0);
+  form->Text1.UserEdit("12:15 PM");
+  EXPECT_EQ(Hour(1), 12);
+  form->Text1.UserEdit("7:05 PM");
+  EXPECT_EQ(Hour(1), 19);
+  EXPECT_EQ(Minute(1), 5);
+}
+
+TEST_F(ManualEntry, ADesignatorInAnotherLetterCaseCountsAsMorning) {
+  form->Text1.UserEdit("7:05 pm");
+  EXPECT_EQ(Hour(1), 7);
+}
+
+TEST_F(ManualEntry, ATwentyFourHourLocaleTakesTheHourAsTyped) {
+  t.SetUserLocale(testing::German());
+  t.locale.system = testing::German();
+  Start();
+  form->Text1.UserEdit("12:15");
+  EXPECT_EQ(Hour(1), 12);
+  form->Text1.UserEdit("19:05");
+  EXPECT_EQ(Hour(1), 19);
+  EXPECT_EQ(form->Text2.Text(), "12:05");
+}
+
+TEST_F(ManualEntry, ALocaleWithAnotherSeparatorReadsWithIt) {
+  t.SetUserLocale(testing::Finnish());
+  t.locale.system = testing::Finnish();
+  Start();
+  form->Text1.UserEdit("9.45");
+  EXPECT_EQ(Hour(1), 9);
+  EXPECT_EQ(Minute(1), 45);
+  form->Text1.UserEdit("10:50");
+  EXPECT_EQ(Hour(1), 9);  // a colon is no separator here
+}
+
+TEST_F(ManualEntry, OutOfRangePartsAreNotStoredButTheOthersStillFollow) {
+  form->Text1.UserEdit("25:10");
+  EXPECT_EQ(Hour(1), 16);
+  EXPECT_EQ(Minute(1), 10);
+  EXPECT_EQ(form->Text0.Text(), "7:40 PM");
+  form->Text1.UserEdit("10:75");
+  EXPECT_EQ(Hour(1), 10);
+  EXPECT_EQ(Minute(1), 10);
+}
+
+TEST_F(ManualEntry, ATextStartingWithTheSeparatorOrLettersReadsHourZero) {
+  form->Text1.UserEdit(":30");
+  EXPECT_EQ(Hour(1), 0);
+  EXPECT_EQ(Minute(1), 30);
+  form->Text1.UserEdit("at 9:45");
+  EXPECT_EQ(Hour(1), 0);
+  EXPECT_EQ(Minute(1), 45);
+}
+
+TEST_F(ManualEntry, NumbersBeyondSixteenBitsAreIgnoredWithoutAMessage) {
+  form->Text1.UserEdit("40000:10");
+  EXPECT_EQ(Hour(1), 16);
+  EXPECT_EQ(Minute(1), 10);
+  form->Text1.UserEdit("-40000:1e999 PM");
+  EXPECT_EQ(Hour(1), 16);
+  EXPECT_EQ(Minute(1), 10);
+  form->Text1.UserEdit("1e400:20");
+  EXPECT_EQ(Minute(1), 20);
+  EXPECT_TRUE(t.messages.texts.empty());
+  EXPECT_EQ(t.end.ends, 0);
+}
+
+TEST_F(ManualEntry, BlanksAreIgnoredAndHalvesRoundToEven) {
+  form->Text1.UserEdit(" 1 1 : 2.5");
+  EXPECT_EQ(Hour(1), 11);
+  EXPECT_EQ(Minute(1), 2);
+  form->Text1.UserEdit("3.5:0");
+  EXPECT_EQ(Hour(1), 4);
+}
+
+TEST_F(ManualEntry, ConvertsIntoEveryOtherPanelKeepingItsOwnBox) {
+  form->Text2.UserEdit("7:15 AM");
+  EXPECT_EQ(form->Text2.Text(), "7:15 AM");
+  EXPECT_EQ(form->Text0.Text(), "5:45 PM");
+  EXPECT_EQ(form->Text1.Text(), "2:15 PM");
+  EXPECT_EQ(form->Text3.Text(), "8:15 AM");
+  EXPECT_EQ(form->PanelTime[3].wDay, 15);
+  EXPECT_EQ(form->PanelTime[3].wSecond, 20);  // copied from the edited record
+  EXPECT_EQ(form->Updating, 0);
+}
+
+TEST_F(ManualEntry, APanelWithoutZoneConvertsAsUtc) {
+  form->ComboTZ[3].SetListIndex(-1);
+  form->Text1.UserEdit("4:00 PM");
+  EXPECT_EQ(form->Text3.Text(), "2:00 PM");
+}
+
+TEST_F(ManualEntry, UpdateTextsOutsideThePanelsChangesNoBox) {
+  const std::string before = form->Text0.Text() + form->Text1.Text() + form->Text2.Text() + form->Text3.Text();
+  form->UpdateTexts(4);
+  form->UpdateTexts(-1);
+  EXPECT_EQ(form->Text0.Text() + form->Text1.Text() + form->Text2.Text() + form->Text3.Text(), before);
+  EXPECT_EQ(form->Updating, 0);
+}
+
+TEST_F(ManualEntry, LeavingABoxTidiesItsTextAndConvertsAgain) {
+  form->Text1.UserEdit("16:40:59");
+  form->Text1.UserLeave();
+  EXPECT_EQ(form->Text1.Text(), "4:40 PM");
+  EXPECT_EQ(Hour(1), 16);
+  EXPECT_EQ(form->Text0.Text(), "8:10 PM");
+}
+
+TEST_F(ManualEntry, TypingBeforeTheFirstTickWorksOnTheEmptyRecords) {
+  Start();
+  form->Text1.UserEdit("3:20 PM");
+  EXPECT_EQ(Hour(1), 15);
+  EXPECT_EQ(form->Text0.Text(), "6:50 PM");
+  form->Timer1.Fire();
+  EXPECT_EQ(form->Text1.Text(), "4:35 PM");  // the first tick replaces them
+}
+
+}  // namespace
+}  // namespace tellux
