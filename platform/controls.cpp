@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/run_time_error.h"
+#include "platform/text.h"
 
 namespace tellux {
 
@@ -18,6 +19,7 @@ void TextBox::SetBackColor(ColorRef color) {
 }
 
 void TextBox::UserEdit(std::string text) {
+  if (text.size() > static_cast<std::size_t>(kMaxUserLength)) text = text::Left(text, kMaxUserLength);
   text_ = std::move(text);
   if (Change) Change();
 }

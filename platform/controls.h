@@ -70,6 +70,10 @@ class TextBox : public Control {
   ColorRef BackColor() const { return backColor_; }
   void SetBackColor(ColorRef color);
 
+  // What a user can type into a box, in characters; longer texts are cut,
+  // as the window system's edit controls do.
+  static constexpr long long kMaxUserLength = 32767;
+
   // The user changed the text; raises Change.
   void UserEdit(std::string text);
   // The box lost the keyboard focus; raises LostFocus.

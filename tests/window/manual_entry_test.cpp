@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "tests/window/form_test_support.h"
 
 namespace tellux {
@@ -170,6 +171,23 @@ TEST_F(ManualEntry, TypingBeforeTheFirstTickWorksOnTheEmptyRecords) {
   EXPECT_EQ(form->Text0.Text(), "6:50 PM");
   form->Timer1.Fire();
   EXPECT_EQ(form->Text1.Text(), "4:35 PM");  // the first tick replaces them
+}
+
+}  // namespace
+}  // namespace tellux
+
+namespace tellux {
+namespace {
+
+TEST_F(ManualEntry, AnyLengthOfPastedTextIsHandledWithoutEndingTheProgram) {
+  std::string pasted(40000, '9');
+  pasted[32000] = ':';
+  pasted += ":15 PM";
+  form->Text1.UserEdit(pasted);
+  EXPECT_EQ(text::Len(form->Text1.Text()), TextBox::kMaxUserLength);
+  form->Text1.UserLeave();
+  EXPECT_EQ(t.end.ends, 0);
+  EXPECT_TRUE(t.messages.texts.empty());
 }
 
 }  // namespace
