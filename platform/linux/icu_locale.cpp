@@ -1,0 +1,208 @@
+#include "platform/linux/icu_locale.h"
+
+#include <unicode/dcfmtsym.h>
+#include <unicode/dtfmtsym.h>
+#include <unicode/fieldpos.h>
+#include <unicode/fpositer.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+#include <unicode/udat.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace tellux {
+namespace {
+
+constexpr std::string_view kDefaultLocale = "en_US";
+
+std::string ToUtf8(const icu::UnicodeString& s) {
+  std::string out;
+  s.toUTF8String(out);
+  return out;
+}
+
+bool IsHourField(int32_t field) {
+  return field == UDAT_HOUR_OF_DAY0_FIELD || field == UDAT_HOUR_OF_DAY1_FIELD ||
+         field == UDAT_HOUR0_FIELD || field == UDAT_HOUR1_FIELD;
+}
+
+bool IsDayPeriodField(int32_t field) {
+  return field == UDAT_AM_PM_FIELD || field == UDAT_AM_PM_MIDNIGHT_NOON_FIELD ||
+         field == UDAT_FLEXIBLE_DAY_PERIOD_FIELD;
+}
+
+// Writes text and a NUL into the first cch bytes of *buffer, the Windows
+// way: cch 0 asks for the size; too small a buffer fails and writes nothing.
+int WriteWithNul(const std::string& text, std::string* buffer, int cch) {
+  const auto needed = static_cast<int>(text.size()) + 1;
+  if (cch == 0) return needed;
+  if (cch < needed || buffer == nullptr || static_cast<std::size_t>(cch) > buffer->size()) {
+    return 0;
+  }
+  std::copy(text.begin(), text.end(), buffer->begin());
+  (*buffer)[text.size()] = '\0';
+  return needed;
+}
+
+std::string Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(" \t\r");
+  return std::string(s.substr(first, last - first + 1));
+}
+
+// LANG=value from a shell-style assignment file, quotes removed; empty if absent.
+std::string LangFromFile(const std::string& path) {
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::string s = Trim(line);
+    if (s.rfind("export ", 0) == 0) s = Trim(std::string_view(s).substr(7));
+    if (s.rfind("LANG=", 0) != 0) continue;
+    std::string value = Trim(std::string_view(s).substr(5));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+      value = value.substr(1, value.size() - 2);
+    }
+    if (!value.empty()) return value;
+  }
+  return {};
+}
+
+}  // namespace
+
+IcuLocale::IcuLocale(const std::string& userLocale, const std::string& systemLocale)
+    : user_(Build(userLocale)), system_(Build(systemLocale)) {}
+
+IcuLocale::~IcuLocale() = default;
+
+IcuLocale::Texts IcuLocale::Build(const std::string& name) {
+  Texts texts;
+  const icu::Locale locale(name.c_str());
+  UErrorCode status = U_ZERO_ERROR;
+
+  std::unique_ptr<icu::DateFormat> format(
+      icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale));
+  // Our own copy of the format's calendar, in GMT so the machine's zone never
+  // shifts the hour; of the same kind, so formatting needs no copy of it.
+  std::unique_ptr<icu::Calendar> calendar(format ? format->getCalendar()->clone() : nullptr);
+  if (calendar != nullptr) {
+    calendar->setTimeZone(*icu::TimeZone::getGMT());
+    // A PM time shows where the fields and the day period sit.
+    constexpr double kAfternoon = (14 * 3600 + 35 * 60 + 20) * 1000.0;
+    calendar->setTime(kAfternoon, status);
+    icu::UnicodeString sample;
+    icu::FieldPositionIterator fields;
+    format->format(*calendar, sample, &fields, status);
+    int32_t hourEnd = -1;
+    int32_t minuteBegin = -1;
+    bool dayPeriod = false;
+    icu::FieldPosition field;
+    while (U_SUCCESS(status) && fields.next(field)) {
+      if (IsHourField(field.getField())) hourEnd = field.getEndIndex();
+      if (field.getField() == UDAT_MINUTE_FIELD) minuteBegin = field.getBeginIndex();
+      if (IsDayPeriodField(field.getField())) dayPeriod = true;
+    }
+    if (U_SUCCESS(status) && hourEnd >= 0 && minuteBegin > hourEnd) {
+      texts.timeSeparator = ToUtf8(sample.tempSubStringBetween(hourEnd, minuteBegin));
+    }
+    if (U_SUCCESS(status)) {
+      texts.timeFormat = std::move(format);
+      texts.calendar = std::move(calendar);
+    }
+    UErrorCode symbolStatus = U_ZERO_ERROR;
+    const icu::DateFormatSymbols symbols(locale, symbolStatus);
+    int32_t count = 0;
+    const icu::UnicodeString* amPm = symbols.getAmPmStrings(count);
+    if (dayPeriod && U_SUCCESS(symbolStatus) && count >= 2) texts.pmDesignator = ToUtf8(amPm[1]);
+  }
+  // Windows never reports an empty separator; a locale without one gets ":".
+  if (texts.timeSeparator.empty()) texts.timeSeparator.push_back(':');
+
+  UErrorCode decimalStatus = U_ZERO_ERROR;
+  const icu::DecimalFormatSymbols decimal(locale, decimalStatus);
+  texts.decimalSeparator =
+      U_SUCCESS(decimalStatus)
+          ? ToUtf8(decimal.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol))
+          : ".";
+  return texts;
+}
+
+IcuLocale::Texts* IcuLocale::Select(std::uint32_t locale) {
+  if (locale == kLocaleUserDefault) return &user_;
+  if (locale == kLocaleSystemDefault) return &system_;
+  return nullptr;
+}
+
+int IcuLocale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::string* lcData,
+                              int cchData) {
+  const Texts* texts = Select(locale);
+  if (texts == nullptr || cchData < 0) return 0;
+  switch (lcType) {
+    case kLocaleSTime:
+      return WriteWithNul(texts->timeSeparator, lcData, cchData);
+    case kLocaleS2359:
+      return WriteWithNul(texts->pmDesignator, lcData, cchData);
+    case kLocaleSDecimal:
+      return WriteWithNul(texts->decimalSeparator, lcData, cchData);
+    default:
+      return 0;
+  }
+}
+
+int IcuLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const SYSTEMTIME* time,
+                              const char* format, std::string* timeStr, int cchTime) {
+  Texts* texts = Select(locale);
+  if (texts == nullptr || texts->timeFormat == nullptr || flags != 0 || format != nullptr ||
+      time == nullptr || cchTime < 0) {
+    return 0;
+  }
+  if (time->wHour > 23 || time->wMinute > 59 || time->wSecond > 59 || time->wMilliseconds > 999) {
+    return 0;
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  const double millis =
+      ((time->wHour * 60.0 + time->wMinute) * 60.0 + time->wSecond) * 1000.0 + time->wMilliseconds;
+  texts->calendar->setTime(millis, status);
+  icu::UnicodeString text;
+  icu::FieldPosition ignored;
+  texts->timeFormat->format(*texts->calendar, text, ignored);
+  if (U_FAILURE(status)) return 0;
+  return WriteWithNul(ToUtf8(text), timeStr, cchTime);
+}
+
+std::string IcuLocaleName(std::string_view posixName) {
+  std::string_view name = posixName.substr(0, posixName.find_first_of(".@"));
+  if (name.empty() || name == "C" || name == "POSIX") return std::string(kDefaultLocale);
+  return std::string(name);
+}
+
+std::string UserLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return IcuLocaleName(value);
+  }
+  return std::string(kDefaultLocale);
+}
+
+std::string SystemLocaleName(const std::vector<std::string>& files, std::string_view fallback) {
+  for (const std::string& file : files) {
+    const std::string lang = LangFromFile(file);
+    if (!lang.empty()) return IcuLocaleName(lang);
+  }
+  return std::string(fallback);
+}
+
+std::string SystemLocaleName(std::string_view fallback) {
+  return SystemLocaleName({"/etc/default/locale", "/etc/locale.conf"}, fallback);
+}
+
+std::unique_ptr<IcuLocale> MakeIcuLocale() {
+  const std::string user = UserLocaleName();
+  return std::make_unique<IcuLocale>(user, SystemLocaleName(user));
+}
+
+}  // namespace tellux

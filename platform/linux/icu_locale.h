@@ -1,0 +1,73 @@
+#pragma once
+// Locale texts and the time-of-day format on Linux, from ICU's locale data:
+// the user's locale answers kLocaleUserDefault, the machine's default locale
+// kLocaleSystemDefault. Texts are UTF-8 and buffer sizes count bytes. A call
+// fails with 0 and leaves the buffer untouched, as the Windows calls do; a
+// buffer shorter than the size it is offered as counts as a failure too.
+// Also finds the two locale names from the environment and /etc.
+
+#include <unicode/calendar.h>
+#include <unicode/datefmt.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/locale.h"
+
+namespace tellux {
+
+class IcuLocale final : public Locale {
+ public:
+  // ICU locale names such as "en_US" or "de_DE"; an unknown name gets ICU's
+  // root locale data.
+  IcuLocale(const std::string& userLocale, const std::string& systemLocale);
+  ~IcuLocale() override;
+
+  // kLocaleSTime: the text between hour and minute in the locale's time
+  // format; kLocaleS2359: the PM text, empty when the time format has no day
+  // period; kLocaleSDecimal: the decimal separator. Other types fail.
+  int GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::string* lcData,
+                     int cchData) override;
+
+  // The time of day of *time (the date fields are ignored) in ICU's medium
+  // time style of the locale, e.g. "2:35:20\u202fPM" in en_US. Only flags 0
+  // and a null format are supported; anything else fails.
+  int GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const SYSTEMTIME* time,
+                     const char* format, std::string* timeStr, int cchTime) override;
+
+ private:
+  // Everything one locale needs, built once: these calls run every second.
+  struct Texts {
+    std::unique_ptr<icu::DateFormat> timeFormat;  // null when ICU failed
+    std::unique_ptr<icu::Calendar> calendar;      // GMT, so no zone shifts the hour
+    std::string timeSeparator;
+    std::string pmDesignator;
+    std::string decimalSeparator;
+  };
+
+  static Texts Build(const std::string& name);
+  Texts* Select(std::uint32_t locale);
+
+  Texts user_;
+  Texts system_;
+};
+
+// A POSIX locale name ("de_DE.UTF-8", "sr_RS@latin") as an ICU name
+// ("de_DE", "sr_RS"); "C", "POSIX" and empty give "en_US".
+std::string IcuLocaleName(std::string_view posixName);
+
+// The user's locale for times: the first non-empty of LC_ALL, LC_TIME, LANG.
+std::string UserLocaleName();
+
+// The machine's default locale: LANG= in the first of files that has it
+// (normally /etc/default/locale, then /etc/locale.conf), else fallback.
+std::string SystemLocaleName(const std::vector<std::string>& files, std::string_view fallback);
+std::string SystemLocaleName(std::string_view fallback);
+
+// The locale service for this user on this machine.
+std::unique_ptr<IcuLocale> MakeIcuLocale();
+
+}  // namespace tellux
