@@ -1,0 +1,171 @@
+#include "platform/linux/icu_date_services.h"
+
+#include <unicode/dtptngen.h>
+#include <unicode/fieldpos.h>
+#include <unicode/gregocal.h>
+#include <unicode/locid.h>
+#include <unicode/parsepos.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+
+#include <cmath>
+#include <cstddef>
+
+#include "platform/date_value.h"
+
+namespace tellux {
+namespace {
+
+constexpr double kMillisPerDay = 86400000.0;
+
+// ICU's strict reading takes a plain blank in a pattern for any white space
+// in the text (a space, U+00A0, U+202F, even two) but a U+202F in a pattern
+// only for itself, so reading patterns get plain blanks.
+void NormaliseBlanks(icu::UnicodeString& s) {
+  s.findAndReplace(icu::UnicodeString(static_cast<UChar>(0x202F)), icu::UnicodeString(u' '));
+  s.findAndReplace(icu::UnicodeString(static_cast<UChar>(0x00A0)), icu::UnicodeString(u' '));
+}
+
+icu::UnicodeString PatternOf(const icu::DateFormat* format) {
+  icu::UnicodeString pattern;
+  if (const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format)) {
+    simple->toPattern(pattern);
+  }
+  return pattern;
+}
+
+// A strict reading format for pattern; null when ICU refuses it.
+std::unique_ptr<icu::DateFormat> ReadingFormat(const icu::UnicodeString& pattern,
+                                               const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  auto format = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
+  if (U_FAILURE(status)) return nullptr;
+  format->setLenient(false);
+  format->setTimeZone(*icu::TimeZone::getGMT());
+  return format;
+}
+
+}  // namespace
+
+IcuDateServices::IcuDateServices(const std::string& userLocale)
+    : firstDay_(date_value::DateSerial(100, 1, 1)), lastDay_(date_value::DateSerial(9999, 12, 31)) {
+  const icu::Locale locale(userLocale.c_str());
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::DateTimePatternGenerator> generator(
+      icu::DateTimePatternGenerator::createInstance(locale, status));
+  std::unique_ptr<icu::DateFormat> shortDate(
+      icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale));
+  std::unique_ptr<icu::DateFormat> mediumTime(
+      icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale));
+  std::unique_ptr<icu::DateFormat> shortTime(
+      icu::DateFormat::createTimeInstance(icu::DateFormat::kShort, locale));
+  if (U_FAILURE(status) || !shortDate || !mediumTime || !shortTime) return;
+
+  // A two-digit year would not survive a round trip outside its century, so
+  // dates are written with four digits; reading takes two or four.
+  const icu::UnicodeString datePattern = PatternOf(shortDate.get());
+  const icu::UnicodeString writtenDate = generator->replaceFieldTypes(datePattern, u"yyyy", status);
+  const icu::UnicodeString readDate = generator->replaceFieldTypes(datePattern, u"y", status);
+  if (U_FAILURE(status)) return;
+  auto dateFormat = std::make_unique<icu::SimpleDateFormat>(writtenDate, locale, status);
+  if (U_FAILURE(status)) return;
+  std::unique_ptr<icu::Calendar> calendar(dateFormat->getCalendar()->clone());
+  if (!calendar) return;
+  calendar->setTimeZone(*icu::TimeZone::getGMT());
+  calendar->setLenient(false);
+  // Date values are proleptic Gregorian: no Julian days before 1582.
+  if (auto* gregorian = dynamic_cast<icu::GregorianCalendar*>(calendar.get())) {
+    constexpr double kLongBeforeAnyDate = -8.64e15;  // ms, about 271,000 BC
+    gregorian->setGregorianChange(kLongBeforeAnyDate, status);
+    if (U_FAILURE(status)) return;
+  }
+  dateFormat->setTimeZone(*icu::TimeZone::getGMT());
+  mediumTime->setTimeZone(*icu::TimeZone::getGMT());
+
+  // Times: the locale's own with and without seconds, then 12-hour with day
+  // period and 24-hour, which people type whatever their locale.
+  std::vector<icu::UnicodeString> times = {PatternOf(mediumTime.get()), PatternOf(shortTime.get())};
+  for (const char16_t* skeleton : {u"hmsa", u"hma", u"Hms", u"Hm"}) {
+    times.push_back(generator->getBestPattern(skeleton, status));
+  }
+  if (U_FAILURE(status)) return;
+
+  std::vector<icu::UnicodeString> patterns;
+  auto add = [&](icu::UnicodeString p, bool hasDate) {
+    NormaliseBlanks(p);
+    if (p.isEmpty()) return;
+    for (const auto& q : patterns) {
+      if (q == p) return;
+    }
+    patterns.push_back(p);
+    if (auto format = ReadingFormat(p, locale)) {
+      readFormats_.push_back({std::move(format), hasDate});
+    }
+  };
+  // Times before the date alone: in a locale that writes times as H.mm.ss
+  // and dates as d.M.y, "1.02.24" is the clock's time, not 1 February.
+  for (const auto& t : times) add(readDate + u" " + t, true);
+  for (const auto& t : times) add(t, false);
+  add(readDate, true);
+
+  calendar_ = std::move(calendar);
+  dateFormat_ = std::move(dateFormat);
+  timeFormat_ = std::move(mediumTime);
+}
+
+IcuDateServices::~IcuDateServices() = default;
+
+std::optional<double> IcuDateServices::ReadGeneralDate(std::string_view text) {
+  // Nothing this long is a date; ICU need not look.
+  constexpr std::size_t kLongestDate = 256;
+  if (!calendar_ || text.size() > kLongestDate) return std::nullopt;
+  icu::UnicodeString input = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+  input.trim();
+  if (input.isEmpty()) return std::nullopt;
+
+  for (const auto& [format, hasDate] : readFormats_) {
+    calendar_->clear();
+    icu::ParsePosition position(0);
+    format->parse(input, *calendar_, position);
+    if (position.getErrorIndex() >= 0 || position.getIndex() != input.length()) continue;
+    UErrorCode status = U_ZERO_ERROR;
+    const double millis = calendar_->getTime(status);  // strict: checks every field
+    if (U_FAILURE(status)) continue;
+
+    const double epochDays = std::floor(millis / kMillisPerDay);
+    const double fraction = (millis - epochDays * kMillisPerDay) / kMillisPerDay;
+    if (!hasDate) return fraction;
+    const double day = epochDays + date_value::DateSerial(1970, 1, 1);
+    if (day < firstDay_ || day > lastDay_) return std::nullopt;
+    // Before 1899-12-30 the whole part counts back, the fraction forward.
+    return day < 0 ? day - fraction : day + fraction;
+  }
+  return std::nullopt;
+}
+
+std::string IcuDateServices::FormatGeneralDate(double date) {
+  if (!calendar_ || !std::isfinite(date)) return {};
+  double day = std::trunc(date);
+  double seconds = std::round(std::fabs(date - day) * 86400.0);
+  if (seconds >= 86400.0) {  // rounding reached the next midnight
+    seconds -= 86400.0;
+    day += 1.0;
+  }
+  if (day < firstDay_ || day > lastDay_) return {};
+
+  UErrorCode status = U_ZERO_ERROR;
+  calendar_->setTime((day - date_value::DateSerial(1970, 1, 1)) * kMillisPerDay + seconds * 1000.0,
+                     status);
+  if (U_FAILURE(status)) return {};
+  icu::UnicodeString out;
+  icu::FieldPosition ignored;
+  if (day != 0) dateFormat_->format(*calendar_, out, ignored);
+  if (day != 0 && seconds != 0) out.append(u' ');
+  if (day == 0 || seconds != 0) timeFormat_->format(*calendar_, out, ignored);
+  std::string result;
+  out.toUTF8String(result);
+  return result;
+}
+
+}  // namespace tellux

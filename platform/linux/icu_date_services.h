@@ -1,0 +1,55 @@
+#pragma once
+// The user locale's general date form on Linux, from ICU's locale data.
+// Writes the short date (four-digit year) and the medium time ("3/15/2023
+// 4:35:20\u202fPM" in en_US) and reads those and the usual typed variants.
+// Date values are days since 1899-12-30 with the time of day as the
+// fraction (platform/date_value.h); years 100 to 9999, as Windows dates.
+// Failure: an empty text when writing, nullopt when reading.
+
+#include <unicode/calendar.h>
+#include <unicode/datefmt.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/date_services.h"
+
+namespace tellux {
+
+class IcuDateServices final : public DateServices {
+ public:
+  // An ICU locale name such as "en_US"; an unknown name gets the root data.
+  explicit IcuDateServices(const std::string& userLocale);
+  ~IcuDateServices() override;
+
+  // Reads, in the whole text (surrounding blanks allowed): a date in the
+  // short date form (two- or four-digit year), a time with or without
+  // seconds in the locale's form or as 12-hour with day period or 24-hour,
+  // or a date, a blank and a time. Any blank before the day period may be
+  // a space, U+00A0 or U+202F. Fields are checked strictly: "25:10" and
+  // "2/30/2024" are not dates.
+  std::optional<double> ReadGeneralDate(std::string_view text) override;
+
+  // Rounds to the second. Empty for a value outside the years 100 to 9999
+  // or not a number.
+  std::string FormatGeneralDate(double date) override;
+
+ private:
+  std::unique_ptr<icu::Calendar> calendar_;  // GMT, pure Gregorian
+  std::unique_ptr<icu::DateFormat> dateFormat_;
+  std::unique_ptr<icu::DateFormat> timeFormat_;
+  // Tried in turn when reading; each must take the whole text.
+  struct ReadFormat {
+    std::unique_ptr<icu::DateFormat> format;
+    bool hasDate;  // false: a time alone, whole part 0
+  };
+  std::vector<ReadFormat> readFormats_;
+  double firstDay_;
+  double lastDay_;
+};
+
+}  // namespace tellux
