@@ -96,15 +96,16 @@ void RefreshOption(const OptionButton& option, QRadioButton& radio) {
 
 QtFrmTimeView::QtFrmTimeView(frmTime& form) : form_(form) {
   setWindowIcon(ClockIcon());
+  // The layout's captions are sized for an 8-point font.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
   CreateWidgets();
-  PlaceWidgets();
+  for (const Binding& b : bindings_) Refresh(b);
+  PlaceWidgets();  // after the captions are in, see there
   SetTabOrder();
   ConnectUserEvents();
-
-  for (const Binding& b : bindings_) {
-    Refresh(b);
-    b.control->ModelChanged = [this, b] { Refresh(b); };
-  }
+  for (const Binding& b : bindings_) b.control->ModelChanged = [this, b] { Refresh(b); };
   setWindowTitle(ToQString(form_.Caption()));
   form_.CaptionChanged = [this] { setWindowTitle(ToQString(form_.Caption())); };
 }
@@ -154,6 +155,7 @@ void QtFrmTimeView::CreateWidgets() {
     switch (c->Kind()) {
       case ControlKind::kTextBox:
         b.edit = new QLineEdit(parent);
+        b.edit->setMaxLength(static_cast<int>(TextBox::kMaxUserLength));
         b.widget = b.edit;
         break;
       case ControlKind::kComboBox:
@@ -203,7 +205,10 @@ void QtFrmTimeView::CreateWidgets() {
 
 void QtFrmTimeView::PlaceWidgets() {
   for (const Binding& b : bindings_) {
-    const QRect r = PixelRect(b.control->bounds);
+    QRect r = PixelRect(b.control->bounds);
+    // The layout was measured for a narrower font than most desktops have:
+    // a caption runs on to its full width rather than being cut off.
+    if (b.label != nullptr) r.setWidth(std::max(r.width(), b.label->sizeHint().width()));
     b.widget->setGeometry(r);
     if (b.up != nullptr) {
       const int upHeight = r.height() / 2;

@@ -218,6 +218,15 @@ TEST_F(QtFrmTimeViewTest, SpinArrowsShareTheControlUpAboveDown) {
   EXPECT_EQ(up->width(), spin->width());
 }
 
+TEST_F(QtFrmTimeViewTest, CaptionsShowInFullWhateverTheFont) {
+  Open();
+  for (const Label& label : form->Label2) {
+    const QWidget* widget = view->WidgetFor(label);
+    EXPECT_EQ(widget->property("text").toString().toStdString(), label.caption);
+    EXPECT_GE(widget->width(), widget->sizeHint().width()) << label.name;
+  }
+}
+
 TEST(QtFrmTimeViewScaling, TwipsScaleWithTheScreensDpi) {
   EXPECT_EQ(QtFrmTimeView::TwipsToPixels(1440, 96), 96);
   EXPECT_EQ(QtFrmTimeView::TwipsToPixels(825, 96), 55);

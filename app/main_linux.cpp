@@ -1,0 +1,22 @@
+// The program on Linux: the real services, the window's form and its Qt
+// view. The program ends through the form (closing the window stores the
+// user's choices and exits), so exec() returning is only a fallback.
+
+#include <QApplication>
+
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/qt_clock_icon.h"
+#include "platform/linux/qt_frm_time_view.h"
+#include "window/frm_time.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tellux Time");
+  QApplication::setWindowIcon(tellux::ClockIcon());
+
+  tellux::LinuxPlatform platform;
+  tellux::frmTime form(platform.services());
+  tellux::QtFrmTimeView view(form);
+  view.Start();
+  return QApplication::exec();
+}
