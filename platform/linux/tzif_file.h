@@ -1,0 +1,34 @@
+#pragma once
+// Reading one compiled zone file of the tz database (TZif, versions 1 to 4)
+// far enough to know the zone's rule for the present and the future: the
+// POSIX TZ string at the file's end. Only that rule is wanted, so the
+// transition history is checked for consistency but not kept.
+//
+// Failure value: std::nullopt, for a missing, unreadable, truncated or
+// malformed file. Nothing here throws.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tellux::zoneinfo {
+
+struct TzifFile {
+  std::string bytes;  // the whole file, for comparing one zone file with another
+  std::string rule;   // a POSIX TZ string, e.g. "PST8PDT,M3.2.0,M11.1.0"
+};
+
+// The rule the file's data ends with. Version 2+ files carry it as their
+// footer (the 64-bit section is the one read). A version 1 file, or a footer
+// left empty, has none; the zone is then taken as fixed at the offset of its
+// last standard-time period, written as a POSIX string too.
+std::optional<std::string> TzifRule(std::string_view bytes);
+
+// Reads the regular file at path (at most 1 MiB; zone files are a few KiB)
+// and its rule.
+std::optional<TzifFile> ReadTzifFile(const std::string& path);
+
+// The whole regular file at path, at most 1 MiB; nullopt otherwise.
+std::optional<std::string> ReadSmallFile(const std::string& path);
+
+}  // namespace tellux::zoneinfo
