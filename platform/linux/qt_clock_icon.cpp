@@ -42,16 +42,16 @@ QPixmap DrawClock(int size) {
     p.drawLine(OnDial(centre, inner, deg), OnDial(centre, face * 0.88, deg));
   }
 
-  // Hands at ten past ten, the hour hand shorter and heavier.
+  // Three o'clock: an L that still reads as a clock at 16 pixels. The hour
+  // hand is shorter and heavier, the minute hand orange.
   p.setPen(QPen(QColor(40, 40, 48), std::max(1.5, s * 0.09), Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(centre, OnDial(centre, face * 0.50, 305.0));
-  p.setPen(QPen(QColor(40, 40, 48), std::max(1.0, s * 0.06), Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(centre, OnDial(centre, face * 0.78, 60.0));
+  p.drawLine(centre, OnDial(centre, face * 0.50, 90.0));
+  p.setPen(QPen(QColor(226, 106, 22), std::max(1.0, s * 0.06), Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(centre, OnDial(centre, face * 0.78, 0.0));
 
-  // An orange hub.
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(236, 120, 32));
-  p.drawEllipse(centre, s * 0.07, s * 0.07);
+  p.setBrush(QColor(40, 40, 48));
+  p.drawEllipse(centre, s * 0.06, s * 0.06);
   return pixmap;
 }
 
