@@ -126,31 +126,55 @@ int ScriptedLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t, const SY
   return CopyOut(text, timeStr, cchTime);
 }
 
-std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view input) {
-  const std::string sep = Escape(user.timeSeparator);
+// The script's reading patterns, compiled once per script.
+struct ScriptedDateServices::Patterns {
+  std::string key;
+  std::string order;  // the order of day, month and year in the date picture
+  bool hasPeriod = false;
+  std::regex timeOnly, dateOnly, dateTime;
+};
+
+const ScriptedDateServices::Patterns& ScriptedDateServices::PatternsFor(const LocaleScript& s) {
+  const std::string key = s.timeSeparator + '\x1F' + s.amDesignator + '\x1F' + s.pmDesignator +
+                          '\x1F' + s.datePicture;
+  if (patterns_ && patterns_->key == key) return *patterns_;
+  auto p = std::make_shared<Patterns>();
+  p->key = key;
+  const std::string sep = Escape(s.timeSeparator);
   std::string period;
-  for (const std::string* d : {&user.amDesignator, &user.pmDesignator}) {
+  for (const std::string* d : {&s.amDesignator, &s.pmDesignator}) {
     if (!d->empty()) period += (period.empty() ? "" : "|") + Escape(*d);
   }
+  p->hasPeriod = !period.empty();
   char dsep = '/';
-  std::string order;  // the order of day, month and year in the picture
-  for (char c : user.datePicture) {
+  for (char c : s.datePicture) {
     if (c != 'd' && c != 'M' && c != 'y') dsep = c;
-    else if (order.empty() || order.back() != c) order += c;
+    else if (p->order.empty() || p->order.back() != c) p->order += c;
   }
   const std::string ds = Escape(std::string(1, dsep));
   const std::string date = "(\\d{1,4})" + ds + "(\\d{1,2})" + ds + "(\\d{1,4})";
   std::string time = "(\\d{1,2})" + sep + "(\\d{1,2})(?:" + sep + "(\\d{1,2}))?";
-  if (!period.empty()) time += "(?:\\s*(" + period + "))?";
+  if (p->hasPeriod) time += "(?:\\s*(" + period + "))?";
+  p->timeOnly = std::regex("^\\s*" + time + "\\s*$", std::regex::icase);
+  p->dateOnly = std::regex("^\\s*" + date + "\\s*$");
+  p->dateTime = std::regex("^\\s*" + date + "\\s+" + time + "\\s*$", std::regex::icase);
+  patterns_ = std::move(p);
+  return *patterns_;
+}
+
+std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view input) {
+  // No date text is long; the regex engine recurses per character.
+  if (input.size() > 64) return std::nullopt;
+  const Patterns& p = PatternsFor(user);
   const std::string text(input);
 
   const auto readDate = [&](const std::smatch& m, std::size_t at) -> std::optional<double> {
     int day = 0, month = 0, year = 0;
-    for (std::size_t k = 0; k < order.size() && k < 3; ++k) {
+    for (std::size_t k = 0; k < p.order.size() && k < 3; ++k) {
       const int v = std::stoi(m[at + k]);
-      if (order[k] == 'd') day = v;
-      if (order[k] == 'M') month = v;
-      if (order[k] == 'y') year = v;
+      if (p.order[k] == 'd') day = v;
+      if (p.order[k] == 'M') month = v;
+      if (p.order[k] == 'y') year = v;
     }
     if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
     const double d = date_value::DateSerial(year, month, day);
@@ -161,7 +185,7 @@ std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view inp
     int hour = std::stoi(m[at]);
     const int minute = std::stoi(m[at + 1]);
     const int second = m[at + 2].matched ? std::stoi(m[at + 2]) : 0;
-    if (!period.empty() && m[at + 3].matched) {
+    if (p.hasPeriod && m[at + 3].matched) {
       if (hour < 1 || hour > 12) return std::nullopt;
       const bool pm = Lower(m[at + 3]) == Lower(user.pmDesignator);
       hour = hour % 12 + (pm ? 12 : 0);
@@ -171,12 +195,9 @@ std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view inp
   };
 
   std::smatch m;
-  if (std::regex_match(text, m, std::regex("^\\s*" + time + "\\s*$", std::regex::icase))) {
-    return readTime(m, 1);
-  }
-  if (std::regex_match(text, m, std::regex("^\\s*" + date + "\\s*$"))) return readDate(m, 1);
-  if (std::regex_match(text, m,
-                       std::regex("^\\s*" + date + "\\s+" + time + "\\s*$", std::regex::icase))) {
+  if (std::regex_match(text, m, p.timeOnly)) return readTime(m, 1);
+  if (std::regex_match(text, m, p.dateOnly)) return readDate(m, 1);
+  if (std::regex_match(text, m, p.dateTime)) {
     const auto d = readDate(m, 1);
     const auto t = readTime(m, 4);
     if (!d || !t) return std::nullopt;

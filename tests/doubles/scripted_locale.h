@@ -5,6 +5,7 @@
 // ScriptedDateServices reads and writes the general date form of a user
 // locale.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -56,6 +57,11 @@ class ScriptedDateServices final : public DateServices {
 
   std::optional<double> ReadGeneralDate(std::string_view text) override;
   std::string FormatGeneralDate(double date) override;
+
+ private:
+  struct Patterns;
+  const Patterns& PatternsFor(const LocaleScript& script);
+  std::shared_ptr<Patterns> patterns_;
 };
 
 }  // namespace tellux::testing
