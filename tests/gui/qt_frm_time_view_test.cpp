@@ -176,46 +176,34 @@ TEST_F(QtFrmTimeViewTest, TheTimerTicksTheForm) {
 
 // --- Where things are -------------------------------------------------------
 
-TEST_F(QtFrmTimeViewTest, At96DpiEveryTwipsLayoutLandsOnWholePixels) {
+TEST_F(QtFrmTimeViewTest, EveryControlSitsWhereTheLayoutPutsIt) {
   Open();
-  if (view->logicalDpiX() != 96 || view->logicalDpiY() != 96) GTEST_SKIP() << "screen is not 96 DPI";
+  QWidget* frame = view->WidgetFor(form->Frame1);
+  ASSERT_NE(qobject_cast<QGroupBox*>(frame), nullptr);
+  EXPECT_EQ(qobject_cast<QGroupBox*>(frame)->title(), "Time Zone Info");
+  EXPECT_EQ(view->WidgetFor(form->txtTZBias)->parentWidget(), frame);
+  EXPECT_EQ(view->WidgetFor(form->txtTime[3])->parentWidget(), frame);
+  EXPECT_EQ(view->WidgetFor(form->Text0)->parentWidget(), view.get());
 
+  // The spin control is two arrows, one above the other, filling it.
+  const QToolButton* up = view->UpButton(form->UpDown[0]);
+  const QToolButton* down = view->DownButton(form->UpDown[0]);
+  EXPECT_EQ(up->arrowType(), Qt::UpArrow);
+  EXPECT_EQ(down->arrowType(), Qt::DownArrow);
+  EXPECT_TRUE(up->autoRepeat() && down->autoRepeat());
+  EXPECT_EQ(up->geometry().bottom() + 1, down->geometry().top());
+  EXPECT_EQ(down->geometry().bottom() + 1, view->WidgetFor(form->UpDown[0])->height());
+
+  if (view->logicalDpiX() != 96 || view->logicalDpiY() != 96) GTEST_SKIP() << "screen is not 96 DPI";
   // The window opens on the four rows: 6045 x 1305 twips.
   EXPECT_EQ(view->size(), QSize(403, 87));
   EXPECT_EQ(view->WidgetFor(form->Text1)->geometry(), QRect(16, 22, 55, 21));
   EXPECT_EQ(view->WidgetFor(form->UpDown[1])->geometry(), QRect(72, 22, 16, 21));
   EXPECT_EQ(view->WidgetFor(form->ComboTZ[3])->geometry(), QRect(90, 66, 313, 21));
   EXPECT_EQ(view->WidgetFor(form->Option1[2])->geometry(), QRect(0, 46, 13, 15));
+  EXPECT_EQ(view->WidgetFor(form->txtTZBias)->geometry(), QRect(84, 24, 101, 19));
   // The information block lies below the rows, outside the first view.
   EXPECT_GE(view->WidgetFor(form->txtLocTime)->geometry().top(), view->height());
-}
-
-TEST_F(QtFrmTimeViewTest, FrameContentsSitInsideTheFrame) {
-  Open();
-  QWidget* frame = view->WidgetFor(form->Frame1);
-  ASSERT_NE(qobject_cast<QGroupBox*>(frame), nullptr);
-  EXPECT_EQ(qobject_cast<QGroupBox*>(frame)->title(), "Time Zone Info");
-  for (const TextBox* box : {&form->txtTZBias, &form->txtTZName, &form->txtTime[3]}) {
-    EXPECT_EQ(view->WidgetFor(*box)->parentWidget(), frame) << box->name;
-  }
-  EXPECT_EQ(view->WidgetFor(form->Text0)->parentWidget(), view.get());
-  if (view->logicalDpiX() == 96 && view->logicalDpiY() == 96) {
-    EXPECT_EQ(view->WidgetFor(form->txtTZBias)->geometry(), QRect(84, 24, 101, 19));
-  }
-}
-
-TEST_F(QtFrmTimeViewTest, SpinArrowsShareTheControlUpAboveDown) {
-  Open();
-  const QWidget* spin = view->WidgetFor(form->UpDown[0]);
-  const QToolButton* up = view->UpButton(form->UpDown[0]);
-  const QToolButton* down = view->DownButton(form->UpDown[0]);
-  EXPECT_EQ(up->arrowType(), Qt::UpArrow);
-  EXPECT_EQ(down->arrowType(), Qt::DownArrow);
-  EXPECT_TRUE(up->autoRepeat());
-  EXPECT_EQ(up->geometry().top(), 0);
-  EXPECT_EQ(up->geometry().bottom() + 1, down->geometry().top());
-  EXPECT_EQ(down->geometry().bottom() + 1, spin->height());
-  EXPECT_EQ(up->width(), spin->width());
 }
 
 TEST_F(QtFrmTimeViewTest, CaptionsShowInFullWhateverTheFont) {
@@ -262,16 +250,12 @@ TEST_F(QtFrmTimeViewTest, TabGoesThroughTheTimesThenTheZonesAndRoundAgain) {
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   EXPECT_EQ(QApplication::focusWidget(), view->WidgetFor(form->ComboTZ[3]));
-}
 
-TEST_F(QtFrmTimeViewTest, OptionsArrowsAndInformationBoxesAreNotTabStops) {
-  Open();
+  // Options, arrows and the information boxes are reached by the mouse only.
   EXPECT_FALSE(view->RadioFor(form->Option1[0])->focusPolicy() & Qt::TabFocus);
   EXPECT_EQ(view->UpButton(form->UpDown[0])->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(view->DownButton(form->UpDown[0])->focusPolicy(), Qt::NoFocus);
-  for (const TextBox* box : {&form->txtLocTime, &form->txtTZName, &form->txtTime[0]}) {
-    EXPECT_FALSE(view->WidgetFor(*box)->focusPolicy() & Qt::TabFocus) << box->name;
-  }
+  EXPECT_FALSE(view->WidgetFor(form->txtTZName)->focusPolicy() & Qt::TabFocus);
 }
 
 // --- What the user does reaches the form ---------------------------------------
@@ -407,27 +391,20 @@ TEST_F(QtFrmTimeViewTest, ProgramSetTextKeepsTheCaretOfTheBoxBeingEdited) {
   EXPECT_EQ(edit.cursorPosition(), 2);
 }
 
-TEST_F(QtFrmTimeViewTest, LongTextsShowTheirStartWhenNotBeingEdited) {
-  Open();
-  form->txtTZName.SetText("A zone name far longer than its box can show at once");
-  EXPECT_EQ(Edit(form->txtTZName).cursorPosition(), 0);
-}
-
-TEST_F(QtFrmTimeViewTest, BackColourShowsAsTheBoxBackground) {
+TEST_F(QtFrmTimeViewTest, WhatTheProgramSetsIsDrawn) {
   Open();
   QLineEdit& edit = Edit(form->Text2);
   const QColor normal = QApplication::palette(&edit).color(QPalette::Base);
-
   form->Text2.SetBackColor(frmTime::kLightYellow);
   EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(255, 255, 192));
   EXPECT_EQ(edit.palette().color(QPalette::Inactive, QPalette::Base), QColor(255, 255, 192));
-
   form->Text2.SetBackColor(kColorWindow);
   EXPECT_EQ(edit.palette().color(QPalette::Base), normal);
-}
 
-TEST_F(QtFrmTimeViewTest, ProgramSetOptionMovesTheCheckMark) {
-  Open();
+  // A text longer than its box shows its start, as it would on Windows.
+  form->txtTZName.SetText("A zone name far longer than its box can show at once");
+  EXPECT_EQ(Edit(form->txtTZName).cursorPosition(), 0);
+
   form->Option1[3].SetValue(true);
   EXPECT_TRUE(view->RadioFor(form->Option1[3])->isChecked());
   form->Option1[3].SetValue(false);  // the model may leave none chosen
