@@ -1,0 +1,506 @@
+#include "platform/win32/win32_frm_time_view.h"
+
+// commctrl.h and oleacc.h need windows.h first, which windows_api.h gives.
+#include "platform/win32/windows_api.h"
+#include <commctrl.h>
+#include <initguid.h>  // the accessibility GUIDs are defined in this file only
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "platform/win32/code_page.h"
+#include "platform/win32/resource_ids.h"
+
+namespace tellux::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TelluxTimeWindow";
+constexpr UINT_PTR kTimerId = 1;
+constexpr int kFirstControlId = 100;
+constexpr int kFontPoints = 8;      // the layout's captions are sized for 8 points
+constexpr int kVisibleZones = 20;   // rows of an opened zone list
+
+std::wstring TextOf(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void SetTextIfChanged(HWND hwnd, const std::string& utf8) {
+  const std::wstring text = Utf8ToWide(utf8);
+  if (TextOf(hwnd) != text) ::SetWindowTextW(hwnd, text.c_str());
+}
+
+bool IsSystemColor(ColorRef color) { return (color & 0x80000000u) != 0; }
+
+// The window class, once per process; its icons are shared system copies
+// that need no destroying.
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = static_cast<HCURSOR>(::LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_CURSOR, 0, 0,
+                                                 LR_DEFAULTSIZE | LR_SHARED));
+  wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(TELLUX_IDI_CLOCK), IMAGE_ICON,
+                                             ::GetSystemMetrics(SM_CXICON),
+                                             ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(TELLUX_IDI_CLOCK),
+                                               IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                               ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  wc.lpszClassName = kClassName;
+  ::RegisterClassExW(&wc);  // fails harmlessly when an earlier view registered it
+}
+
+}  // namespace
+
+// Screen-reader names through IAccPropServices (oleacc). The names are
+// cleared again before the windows go; COM is initialised for as long as
+// the view needs it.
+struct Win32FrmTimeView::Accessibility {
+  Accessibility() {
+    const HRESULT init = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    comStarted = SUCCEEDED(init);
+    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+      services = nullptr;
+    }
+  }
+  Accessibility(const Accessibility&) = delete;
+  Accessibility& operator=(const Accessibility&) = delete;
+  ~Accessibility() {
+    if (services != nullptr) {
+      MSAAPROPID name = PROPID_ACC_NAME;
+      for (HWND hwnd : named) services->ClearHwndProps(hwnd, OBJID_CLIENT, CHILDID_SELF, &name, 1);
+      services->Release();
+    }
+    if (comStarted) ::CoUninitialize();
+  }
+  // False when the system has no property service; the window text of
+  // buttons and labels still names them.
+  bool Name(HWND hwnd, const std::string& text) {
+    if (services == nullptr) return false;
+    const std::wstring wide = Utf8ToWide(text);
+    if (FAILED(services->SetHwndPropStr(hwnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                        wide.c_str()))) {
+      return false;
+    }
+    named.push_back(hwnd);
+    return true;
+  }
+
+  bool comStarted = false;
+  IAccPropServices* services = nullptr;
+  std::vector<HWND> named;
+};
+
+Win32FrmTimeView::Win32FrmTimeView(frmTime& form, HINSTANCE instance)
+    : form_(form), instance_(instance), accessibility_(std::make_unique<Accessibility>()) {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  RegisterWindowClass(instance_, &WindowProc);
+
+  window_.reset(::CreateWindowExW(0, kClassName, Utf8ToWide(form_.Caption()).c_str(),
+                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  instance_, this));
+  dpi_ = static_cast<int>(::GetDpiForWindow(window_.get()));
+  if (dpi_ <= 0) {
+    const HDC screen = ::GetDC(nullptr);
+    dpi_ = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+  }
+  UseFontForDpi();
+  CreateControls();
+  PlaceControls();
+  AddToolTips();
+  SetAccessibleNames();
+
+  for (const Binding& b : bindings_) {
+    Refresh(b);
+    b.control->ModelChanged = [this, &b] { Refresh(b); };
+  }
+  form_.CaptionChanged = [this] { ::SetWindowTextW(Window(), Utf8ToWide(form_.Caption()).c_str()); };
+}
+
+Win32FrmTimeView::~Win32FrmTimeView() {
+  ::KillTimer(Window(), kTimerId);
+  for (const Binding& b : bindings_) b.control->ModelChanged = nullptr;
+  form_.CaptionChanged = nullptr;
+  accessibility_.reset();
+  // What the controls send while they are destroyed is no user's doing.
+  ::SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
+  window_.reset();  // takes its children with it, before the font they use
+}
+
+int Win32FrmTimeView::TwipsToPixels(int twips, int dpi) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
+}
+
+void Win32FrmTimeView::UseFontForDpi() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                    static_cast<UINT>(dpi_))) {
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  }
+  // The message font's face at the size the layout was made for.
+  metrics.lfMessageFont.lfHeight = -::MulDiv(kFontPoints, dpi_, 72);
+  metrics.lfMessageFont.lfWidth = 0;
+  font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+void Win32FrmTimeView::CreateControls() {
+  // Creation order is the Tab order of the WS_TABSTOP controls and the order
+  // of the option group; the frame (tab index 14) comes before the controls
+  // drawn inside it (15 and up), which are its siblings so their
+  // notifications reach this window.
+  std::vector<Control*> order;
+  for (Control* c : form_.Controls()) {
+    if (c->Kind() != ControlKind::kTimer) order.push_back(c);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+
+  bool firstOption = true;
+  int id = kFirstControlId;
+  bindings_.reserve(order.size());
+  for (Control* c : order) {
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD exStyle = 0;
+    const wchar_t* windowClass = WC_STATICW;
+    std::wstring text;
+    switch (c->Kind()) {
+      case ControlKind::kTextBox:
+        windowClass = WC_EDITW;
+        style |= ES_AUTOHSCROLL | ES_LEFT;
+        exStyle |= WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::kComboBox:
+        windowClass = WC_COMBOBOXW;
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+        break;
+      case ControlKind::kOptionButton:
+        windowClass = WC_BUTTONW;
+        style |= BS_AUTORADIOBUTTON;
+        if (firstOption) style |= WS_GROUP;
+        firstOption = false;
+        text = Utf8ToWide(static_cast<OptionButton*>(c)->caption);
+        break;
+      case ControlKind::kSpin:
+        windowClass = UPDOWN_CLASSW;
+        break;
+      case ControlKind::kLabel:
+        style |= SS_LEFT | SS_NOPREFIX;
+        text = Utf8ToWide(static_cast<Label*>(c)->caption);
+        break;
+      case ControlKind::kFrame:
+        windowClass = WC_BUTTONW;
+        style |= BS_GROUPBOX;
+        text = Utf8ToWide(static_cast<Label*>(c)->caption);
+        break;
+      case ControlKind::kTimer:
+        continue;
+    }
+    // Any other control after the option buttons ends their group.
+    if (c->Kind() != ControlKind::kOptionButton) style |= WS_GROUP;
+    if (c->tabStop) style |= WS_TABSTOP;
+    const HWND hwnd = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0,
+                                        Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                        instance_, nullptr);
+    if (c->Kind() == ControlKind::kSpin) {
+      // A range of 0..2 held at 1 never reaches a limit, and with the lower
+      // limit below the upper the up arrow always proposes +1, the down
+      // arrow -1 (the control's default range runs the other way).
+      ::SendMessageW(hwnd, UDM_SETRANGE32, 0, 2);
+      ::SendMessageW(hwnd, UDM_SETPOS32, 0, 1);
+    }
+    if (c->Kind() == ControlKind::kComboBox) {
+      ::SendMessageW(hwnd, CB_SETMINVISIBLE, kVisibleZones, 0);
+    }
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    bindings_.push_back({c, hwnd, id++, kColorWindow});
+  }
+}
+
+RECT Win32FrmTimeView::PixelRect(const TwipsRect& bounds, const Control* container) const {
+  // Both edges are scaled, so controls that touch in twips touch in pixels.
+  const int left = bounds.left + (container != nullptr ? container->bounds.left : 0);
+  const int top = bounds.top + (container != nullptr ? container->bounds.top : 0);
+  return {TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_),
+          TwipsToPixels(left + bounds.width, dpi_), TwipsToPixels(top + bounds.height, dpi_)};
+}
+
+void Win32FrmTimeView::PlaceControls() {
+  for (const Binding& b : bindings_) {
+    const RECT r = PixelRect(b.control->bounds, b.control->container);
+    int height = r.bottom - r.top;
+    // A combo box's window includes its opened list.
+    if (b.control->Kind() == ControlKind::kComboBox) height += kVisibleZones * height;
+    ::SendMessageW(b.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    ::SetWindowPos(b.hwnd, nullptr, r.left, r.top, r.right - r.left, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The window opens on the four panel rows; the information block below is
+  // revealed by making the window taller.
+  RECT frame{0, 0, TwipsToPixels(frmTime::kClientWidth, dpi_),
+             TwipsToPixels(frmTime::kClientHeight, dpi_)};
+  ::AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, static_cast<UINT>(dpi_));
+  ::SetWindowPos(Window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FrmTimeView::AddToolTips() {
+  const HWND tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(),
+                                      nullptr, instance_, nullptr);
+  if (tips == nullptr) return;  // owned by the window: destroyed with it
+  ::SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(4500, dpi_));
+  for (const Binding& b : bindings_) {
+    if (b.control->toolTipText.empty()) continue;
+    std::wstring text = Utf8ToWide(b.control->toolTipText);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Window();
+    tool.uId = reinterpret_cast<UINT_PTR>(b.hwnd);
+    tool.lpszText = text.data();  // copied by the control
+    ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void Win32FrmTimeView::SetAccessibleNames() {
+  for (const Binding& b : bindings_) {
+    if (!b.control->accessibleName.empty()) accessibility_->Name(b.hwnd, b.control->accessibleName);
+  }
+}
+
+void Win32FrmTimeView::Refresh(const Binding& b) {
+  const bool wasWriting = std::exchange(programWriting_, true);
+  switch (b.control->Kind()) {
+    case ControlKind::kTextBox:
+      RefreshText(b);
+      break;
+    case ControlKind::kComboBox:
+      RefreshCombo(b);
+      break;
+    case ControlKind::kOptionButton: {
+      const auto& option = static_cast<const OptionButton&>(*b.control);
+      SetTextIfChanged(b.hwnd, option.caption);
+      ::SendMessageW(b.hwnd, BM_SETCHECK, option.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    }
+    case ControlKind::kLabel:
+    case ControlKind::kFrame:
+      SetTextIfChanged(b.hwnd, static_cast<const Label&>(*b.control).caption);
+      break;
+    case ControlKind::kSpin:
+    case ControlKind::kTimer:
+      break;
+  }
+  programWriting_ = wasWriting;
+}
+
+void Win32FrmTimeView::RefreshText(const Binding& b) {
+  const auto& box = static_cast<const TextBox&>(*b.control);
+  const std::wstring text = Utf8ToWide(box.Text());
+  if (TextOf(b.hwnd) != text) {
+    if (::GetFocus() == b.hwnd) {
+      // The user may be typing here: the caret stays where it was.
+      DWORD start = 0;
+      ::SendMessageW(b.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+      ::SetWindowTextW(b.hwnd, text.c_str());
+      const auto caret = static_cast<WPARAM>(std::min<std::size_t>(start, text.size()));
+      ::SendMessageW(b.hwnd, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+    } else {
+      ::SetWindowTextW(b.hwnd, text.c_str());
+    }
+  }
+  if (box.BackColor() != b.shownColor) {
+    const_cast<Binding&>(b).shownColor = box.BackColor();
+    ::InvalidateRect(b.hwnd, nullptr, TRUE);
+  }
+}
+
+void Win32FrmTimeView::RefreshCombo(const Binding& b) {
+  const auto& combo = static_cast<const ComboBox&>(*b.control);
+  // Items are only ever added, one at a time while the catalogue loads:
+  // append what is new rather than rebuilding the list each time.
+  auto have = static_cast<int>(::SendMessageW(b.hwnd, CB_GETCOUNT, 0, 0));
+  if (have > combo.ListCount()) {
+    ::SendMessageW(b.hwnd, CB_RESETCONTENT, 0, 0);
+    have = 0;
+  }
+  for (int i = have; i < combo.ListCount(); ++i) {
+    ::SendMessageW(b.hwnd, CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(Utf8ToWide(combo.List(i)).c_str()));
+  }
+  // Setting the selection from here sends no CBN_SELCHANGE.
+  if (::SendMessageW(b.hwnd, CB_GETCURSEL, 0, 0) != combo.ListIndex()) {
+    ::SendMessageW(b.hwnd, CB_SETCURSEL, static_cast<WPARAM>(combo.ListIndex()), 0);
+  }
+}
+
+void Win32FrmTimeView::Start(int showCommand) {
+  form_.Form_Load();
+  ::ShowWindow(Window(), showCommand);
+  ::UpdateWindow(Window());
+  ::SetTimer(Window(), kTimerId, static_cast<UINT>(form_.Timer1.interval), nullptr);
+}
+
+int Win32FrmTimeView::RunMessageLoop() {
+  MSG message{};
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!::IsDialogMessageW(Window(), &message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+  }
+  return static_cast<int>(message.wParam);
+}
+
+HWND Win32FrmTimeView::HandleFor(const Control& control) const {
+  const Binding* b = Find(control);
+  return b != nullptr ? b->hwnd : nullptr;
+}
+
+const Win32FrmTimeView::Binding* Win32FrmTimeView::Find(const Control& control) const {
+  for (const Binding& b : bindings_) {
+    if (b.control == &control) return &b;
+  }
+  return nullptr;
+}
+
+const Win32FrmTimeView::Binding* Win32FrmTimeView::FindId(int id) const {
+  const int index = id - kFirstControlId;
+  if (index < 0 || index >= static_cast<int>(bindings_.size())) return nullptr;
+  return &bindings_[static_cast<std::size_t>(index)];
+}
+
+void Win32FrmTimeView::OnCommand(int id, int code) {
+  const Binding* b = FindId(id);
+  if (b == nullptr || programWriting_) return;
+  Control* c = b->control;
+  switch (c->Kind()) {
+    case ControlKind::kTextBox: {
+      auto* box = static_cast<TextBox*>(c);
+      if (code == EN_CHANGE) {
+        const std::string text = WideToUtf8(TextOf(b->hwnd));
+        form_.RaiseUserEvent([&] { box->UserEdit(text); });
+      } else if (code == EN_KILLFOCUS && ::IsChild(Window(), ::GetFocus())) {
+        // Another program taking the keyboard leaves the focus in the box;
+        // only moving on within the window is leaving it.
+        form_.RaiseUserEvent([&] { box->UserLeave(); });
+      }
+      break;
+    }
+    case ControlKind::kComboBox:
+      if (code == CBN_SELCHANGE) {
+        auto* combo = static_cast<ComboBox*>(c);
+        const auto position = static_cast<int>(::SendMessageW(b->hwnd, CB_GETCURSEL, 0, 0));
+        form_.RaiseUserEvent([&] { combo->UserSelect(position); });
+      }
+      break;
+    case ControlKind::kOptionButton:
+      if (code == BN_CLICKED) {
+        auto* option = static_cast<OptionButton*>(c);
+        form_.RaiseUserEvent([&] { option->UserClick(); });
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT Win32FrmTimeView::OnNotify(const NMHDR& header) {
+  const Binding* b = FindId(static_cast<int>(header.idFrom));
+  if (b == nullptr || header.code != UDN_DELTAPOS) return 0;
+  auto* spin = static_cast<SpinControl*>(b->control);
+  const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+  // See CreateControls: a positive delta is the up arrow.
+  if (change.iDelta > 0) {
+    form_.RaiseUserEvent([&] { spin->UserUp(); });
+  } else if (change.iDelta < 0) {
+    form_.RaiseUserEvent([&] { spin->UserDown(); });
+  }
+  return TRUE;  // the position stays at 1
+}
+
+HBRUSH Win32FrmTimeView::BrushFor(ColorRef color) {
+  UniqueHbrush& brush = brushes_[color];
+  if (!brush) brush.reset(::CreateSolidBrush(color));
+  return brush.get();
+}
+
+LRESULT Win32FrmTimeView::OnCtlColorEdit(HDC dc, HWND edit) {
+  for (const Binding& b : bindings_) {
+    if (b.hwnd != edit || b.control->Kind() != ControlKind::kTextBox) continue;
+    const ColorRef color = static_cast<const TextBox&>(*b.control).BackColor();
+    if (IsSystemColor(color)) break;
+    ::SetBkColor(dc, color);
+    return reinterpret_cast<LRESULT>(BrushFor(color));
+  }
+  ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+
+void Win32FrmTimeView::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  UseFontForDpi();
+  PlaceControls();
+  ::SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FrmTimeView::OnClose() {
+  ::KillTimer(Window(), kTimerId);
+  std::int16_t cancel = 0;
+  form_.Form_Unload(cancel);  // stores the choices and ends the program
+}
+
+LRESULT Win32FrmTimeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLOREDIT:
+      return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_TIMER:
+      if (wParam == kTimerId) form_.RaiseUserEvent([&] { form_.Timer1.Fire(); });
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    default:
+      return ::DefWindowProcW(Window(), message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK Win32FrmTimeView::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* view = reinterpret_cast<Win32FrmTimeView*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  // Until CreateWindowEx returns, and while the window is being destroyed,
+  // the view has nothing to add.
+  if (view == nullptr || view->Window() != hwnd) {
+    if (message == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  return view->Handle(message, wParam, lParam);
+}
+
+}  // namespace tellux::win32

@@ -1,0 +1,87 @@
+#pragma once
+// The native Windows view of the window: one child control per control of
+// the form's model, placed by its layout (twips scaled for the monitor's DPI,
+// 15 twips per pixel at 96 DPI). It draws the model after every change the
+// program makes and hands every user action back through
+// frmTime::RaiseUserEvent; it keeps no state of its own beyond the handles.
+// The form must outlive the view.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/windows_api.h"
+#include "window/frm_time.h"
+
+namespace tellux::win32 {
+
+class Win32FrmTimeView {
+ public:
+  // Creates the window and its controls, hidden.
+  Win32FrmTimeView(frmTime& form, HINSTANCE instance);
+  Win32FrmTimeView(const Win32FrmTimeView&) = delete;
+  Win32FrmTimeView& operator=(const Win32FrmTimeView&) = delete;
+  ~Win32FrmTimeView();
+
+  // Loads the form, then shows the window and starts the timer, so the
+  // first tick finds the lists filled.
+  void Start(int showCommand);
+
+  // Runs the message loop until WM_QUIT; Tab and arrow keys move between
+  // controls as in a dialog. Returns WM_QUIT's exit code.
+  int RunMessageLoop();
+
+  // Twips to pixels at the given DPI, rounded.
+  static int TwipsToPixels(int twips, int dpi);
+
+  HWND Window() const { return window_.get(); }
+  // The child window that draws control; null for the timer.
+  HWND HandleFor(const Control& control) const;
+
+ private:
+  struct Binding {
+    Control* control = nullptr;
+    HWND hwnd = nullptr;
+    int id = 0;
+    ColorRef shownColor = kColorWindow;  // the back colour the edit was last drawn in
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateControls();
+  void PlaceControls();
+  void AddToolTips();
+  void SetAccessibleNames();
+  void Refresh(const Binding& binding);
+  void RefreshText(const Binding& binding);
+  void RefreshCombo(const Binding& binding);
+
+  void OnCommand(int id, int code);
+  LRESULT OnNotify(const NMHDR& header);
+  LRESULT OnCtlColorEdit(HDC dc, HWND edit);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnClose();
+  void UseFontForDpi();
+
+  const Binding* Find(const Control& control) const;
+  const Binding* FindId(int id) const;
+  RECT PixelRect(const TwipsRect& bounds, const Control* container) const;
+  HBRUSH BrushFor(ColorRef color);
+
+  frmTime& form_;
+  HINSTANCE instance_;
+  int dpi_ = 96;
+  // Set while the program writes into a control, so the notification it
+  // sends back (EN_CHANGE) is not taken for the user's.
+  bool programWriting_ = false;
+  std::vector<Binding> bindings_;
+  UniqueHwnd window_;
+  UniqueHfont font_;
+  std::map<ColorRef, UniqueHbrush> brushes_;
+  struct Accessibility;
+  std::unique_ptr<Accessibility> accessibility_;
+};
+
+}  // namespace tellux::win32
