@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <regex>
 
 #include "platform/date_value.h"
@@ -138,6 +139,12 @@ const ScriptedDateServices::Patterns& ScriptedDateServices::PatternsFor(const Lo
   const std::string key = s.timeSeparator + '\x1F' + s.amDesignator + '\x1F' + s.pmDesignator +
                           '\x1F' + s.datePicture;
   if (patterns_ && patterns_->key == key) return *patterns_;
+  // Shared by every instance: tests and fuzz runs make many of them.
+  static std::map<std::string, std::shared_ptr<Patterns>> compiled;
+  if (auto found = compiled.find(key); found != compiled.end()) {
+    patterns_ = found->second;
+    return *patterns_;
+  }
   auto p = std::make_shared<Patterns>();
   p->key = key;
   const std::string sep = Escape(s.timeSeparator);
@@ -158,6 +165,7 @@ const ScriptedDateServices::Patterns& ScriptedDateServices::PatternsFor(const Lo
   p->timeOnly = std::regex("^\\s*" + time + "\\s*$", std::regex::icase);
   p->dateOnly = std::regex("^\\s*" + date + "\\s*$");
   p->dateTime = std::regex("^\\s*" + date + "\\s+" + time + "\\s*$", std::regex::icase);
+  compiled[key] = p;
   patterns_ = std::move(p);
   return *patterns_;
 }
