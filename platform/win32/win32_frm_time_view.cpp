@@ -156,16 +156,30 @@ void Win32FrmTimeView::UseFontForDpi() {
 }
 
 void Win32FrmTimeView::CreateControls() {
-  // Creation order is the Tab order of the WS_TABSTOP controls and the order
-  // of the option group; the frame (tab index 14) comes before the controls
-  // drawn inside it (15 and up), which are its siblings so their
-  // notifications reach this window.
+  // Creation order is z-order, which is what Tab and the option group
+  // follow: first the tab stops by tab index, then the option buttons (one
+  // unbroken group), then the rest in layout order, where each label comes
+  // just before the box it names (a screen reader names a box by the label
+  // before it) and the frame before what it holds. Controls inside the frame
+  // are its siblings, so their notifications reach this window.
+  auto byTabIndex = [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; };
   std::vector<Control*> order;
+  std::vector<Control*> options;
+  std::vector<Control*> rest;
   for (Control* c : form_.Controls()) {
-    if (c->Kind() != ControlKind::kTimer) order.push_back(c);
+    if (c->Kind() == ControlKind::kTimer) continue;
+    if (c->tabStop) {
+      order.push_back(c);
+    } else if (c->Kind() == ControlKind::kOptionButton) {
+      options.push_back(c);
+    } else {
+      rest.push_back(c);
+    }
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  std::stable_sort(order.begin(), order.end(), byTabIndex);
+  std::stable_sort(options.begin(), options.end(), byTabIndex);
+  order.insert(order.end(), options.begin(), options.end());
+  order.insert(order.end(), rest.begin(), rest.end());
 
   bool firstOption = true;
   int id = kFirstControlId;
@@ -294,6 +308,11 @@ void Win32FrmTimeView::Refresh(const Binding& b) {
       const auto& option = static_cast<const OptionButton&>(*b.control);
       SetTextIfChanged(b.hwnd, option.caption);
       ::SendMessageW(b.hwnd, BM_SETCHECK, option.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      // A radio button makes itself a tab stop when checked; these are not.
+      if (!option.tabStop) {
+        const LONG_PTR style = ::GetWindowLongPtrW(b.hwnd, GWL_STYLE);
+        if ((style & WS_TABSTOP) != 0) ::SetWindowLongPtrW(b.hwnd, GWL_STYLE, style & ~WS_TABSTOP);
+      }
       break;
     }
     case ControlKind::kLabel:
