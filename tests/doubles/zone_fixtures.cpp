@@ -21,6 +21,13 @@ void AddSevenZones(FakeRegistry& r) {
   Add(r, "India", "(GMT+05:30) Calcutta", FakeRegistry::MakeTzi(-330));
 }
 
+void StoreFourPanels(MemorySettings& settings) {
+  settings.Store("TimeZone1", "0");  // India
+  settings.Store("TimeZone2", "1");  // W. Europe
+  settings.Store("TimeZone3", "5");  // Central
+  settings.Store("TimeZone4", "4");  // Eastern
+}
+
 void AddManyZones(FakeRegistry& r, int count) {
   for (int k = 0; k < count; ++k) {
     char key[32];

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/doubles/fake_registry.h"
+#include "tests/doubles/memory_settings.h"
 
 namespace tellux::testing {
 
@@ -18,6 +19,10 @@ namespace tellux::testing {
 // Display texts are "(GMT-08:00) Pacific Time" and the like; Std names are
 // "<key> Standard Time", Dlt names "<key> Daylight Time".
 void AddSevenZones(FakeRegistry& registry);
+
+// Stored choices that put the four panels of the seven-zone catalogue on
+// India, W. Europe, Central and Eastern.
+void StoreFourPanels(MemorySettings& settings);
 
 // count zones "Zone 0001".. with biases spread over -840..720 minutes.
 void AddManyZones(FakeRegistry& registry, int count);

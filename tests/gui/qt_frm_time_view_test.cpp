@@ -13,39 +13,19 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "tests/doubles/call_counter.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
 
 namespace tellux {
 namespace {
 
+using testing::CallCounter;
 using testing::ProgramEnded;
 using testing::TestServices;
-
-// Counts the calls of one of the form's event hooks, still running the
-// form's own handler, and puts the hook back afterwards.
-class CallCounter {
- public:
-  explicit CallCounter(std::function<void()>& hook) : hook_(hook), original_(hook) {
-    hook_ = [this] {
-      ++calls;
-      if (original_) original_();
-    };
-  }
-  CallCounter(const CallCounter&) = delete;
-  CallCounter& operator=(const CallCounter&) = delete;
-  ~CallCounter() { hook_ = original_; }
-
-  int calls = 0;
-
- private:
-  std::function<void()>& hook_;
-  std::function<void()> original_;
-};
 
 class QtFrmTimeViewTest : public ::testing::Test {
  protected:

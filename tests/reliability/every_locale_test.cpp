@@ -74,10 +74,7 @@ TEST(EveryLocale, SeededTextsTypedBackAndHoursSteppedLeaveTheRecordsAsTheyWere) 
     const std::string name = locales[k].getName();
     RealLocaleServices real(name);
     real.doubles.clock.utc = MakeTime(2003, 6, 15, 14, 35, 20);
-    real.doubles.settings.Store("TimeZone1", "0");
-    real.doubles.settings.Store("TimeZone2", "1");
-    real.doubles.settings.Store("TimeZone3", "5");
-    real.doubles.settings.Store("TimeZone4", "4");
+    testing::StoreFourPanels(real.doubles.settings);
     frmTime form(real.services());
     try {
       form.Form_Load();

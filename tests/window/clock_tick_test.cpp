@@ -12,10 +12,7 @@ using testing::FormTest;
 class ClockTick : public FormTest {
  protected:
   void SetUp() override {
-    t.settings.Store("TimeZone1", "0");
-    t.settings.Store("TimeZone2", "1");
-    t.settings.Store("TimeZone3", "5");
-    t.settings.Store("TimeZone4", "4");
+    testing::StoreFourPanels(t.settings);
     t.settings.Store("Selection", "2");
     Start();
   }

@@ -13,10 +13,7 @@ using testing::FormTest;
 class ManualEntry : public FormTest {
  protected:
   void SetUp() override {
-    t.settings.Store("TimeZone1", "0");
-    t.settings.Store("TimeZone2", "1");
-    t.settings.Store("TimeZone3", "5");
-    t.settings.Store("TimeZone4", "4");
+    testing::StoreFourPanels(t.settings);
     Start();
     form->Timer1.Fire();
   }

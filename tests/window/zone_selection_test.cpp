@@ -10,10 +10,7 @@ using testing::FormTest;
 class ZoneSelection : public FormTest {
  protected:
   void SetUp() override {
-    t.settings.Store("TimeZone1", "0");  // India
-    t.settings.Store("TimeZone2", "1");  // W. Europe
-    t.settings.Store("TimeZone3", "5");  // Central
-    t.settings.Store("TimeZone4", "4");  // Eastern
+    testing::StoreFourPanels(t.settings);
     Start();
     form->Timer1.Fire();
   }

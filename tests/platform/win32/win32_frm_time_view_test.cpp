@@ -10,34 +10,17 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <functional>
 #include <memory>
 
 #include "platform/win32/code_page.h"
 #include "platform/win32/unique_handle.h"
+#include "tests/doubles/call_counter.h"
 #include "tests/window/form_test_support.h"
 
 namespace tellux::win32 {
 namespace {
 
-// Counts the calls of one of the form's hooks, still running the original.
-class CallCounter {
- public:
-  explicit CallCounter(std::function<void()>& hook) : hook_(hook), original_(hook) {
-    hook_ = [this] {
-      ++calls;
-      if (original_) original_();
-    };
-  }
-  CallCounter(const CallCounter&) = delete;
-  CallCounter& operator=(const CallCounter&) = delete;
-  ~CallCounter() { hook_ = original_; }
-  int calls = 0;
-
- private:
-  std::function<void()>& hook_;
-  std::function<void()> original_;
-};
+using testing::CallCounter;
 
 std::string TextOf(HWND hwnd) {
   wchar_t text[256] = {};
@@ -48,10 +31,7 @@ std::string TextOf(HWND hwnd) {
 class NativeWindow : public testing::FormTest {
  protected:
   void SetUp() override {
-    t.settings.Store("TimeZone1", "0");
-    t.settings.Store("TimeZone2", "1");
-    t.settings.Store("TimeZone3", "5");
-    t.settings.Store("TimeZone4", "4");
+    testing::StoreFourPanels(t.settings);
     NewForm();
     view = std::make_unique<Win32FrmTimeView>(*form, ::GetModuleHandleW(nullptr));
     view->Start(SW_HIDE);
