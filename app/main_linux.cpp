@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "platform/linux/first_paint_report.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_clock_icon.h"
 #include "platform/linux/qt_frm_time_view.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());
   tellux::QtFrmTimeView view(form);
+  tellux::ReportFirstPaintIfAsked(view);
   view.Start();
   return QApplication::exec();
 }

@@ -1,0 +1,172 @@
+// Costs of the program's work on the real Linux services: the zone catalogue
+// from the system's tz database with ICU names, the start-up handler, one
+// clock tick, one typed time and one spin step. The message box records and
+// the program end throws, so a handler that fails shows as a benchmark error
+// rather than a dialog or an exit. Settings go to a temporary folder.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench/recording_message_box.h"
+#include "bench/throwing_program_end.h"
+#include "catalogue/fill_time_zone_lists.h"
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/tz_registry.h"
+#include "window/frm_time.h"
+
+namespace tellux::bench {
+namespace {
+
+// The real services with the recording box and throwing end in place of
+// the Qt box and the process exit.
+struct RealServices {
+  LinuxPlatform platform;
+  RecordingMessageBox messages;
+  ThrowingProgramEnd end;
+
+  Services services() {
+    const Services real = platform.services();
+    return {real.registry, real.clock, real.locale, real.dates, real.settings, messages, end};
+  }
+};
+
+RealServices& Shared() {
+  static RealServices real;
+  return real;
+}
+
+// Runs body; a program end or a message box fails the benchmark.
+template <class Body>
+bool Checked(benchmark::State& state, Body&& body) {
+  try {
+    body();
+  } catch (const ProgramEnded&) {
+    state.SkipWithError("the program ended");
+    return false;
+  }
+  if (!Shared().messages.texts.empty()) {
+    state.SkipWithError(("message box: " + Shared().messages.texts.front()).c_str());
+    return false;
+  }
+  return true;
+}
+
+// A form loaded and past its first tick, as the user finds it running.
+std::unique_ptr<frmTime> RunningForm(benchmark::State& state) {
+  auto form = std::make_unique<frmTime>(Shared().services());
+  if (!Checked(state, [&] {
+        form->Form_Load();
+        form->Timer1_Timer();
+      })) {
+    return nullptr;
+  }
+  return form;
+}
+
+// The zone catalogue from the tz database with ICU names, then the lists
+// filled from it: what the window waits for before it can show.
+void BM_CatalogueLoad(benchmark::State& state) {
+  RealServices& real = Shared();
+  int zones = 0;
+  for (auto _ : state) {
+    auto catalogue = zoneinfo::TzCatalogue::FromEnvironment();
+    zoneinfo::TzRegistry registry(*catalogue);
+    const Services base = real.services();
+    const Services services{registry, base.clock, base.locale, base.dates,
+                            base.settings, base.messages, base.end};
+    catalogue::ZoneCatalogue loaded;
+    OSVERSIONINFO version{};
+    TextBox machineZone;
+    std::array<ComboBox, 4> lists;
+    std::int16_t zeroBias = 0;
+    catalogue::CatalogueTargets targets{loaded, version, machineZone,
+                                        {&lists[0], &lists[1], &lists[2], &lists[3]}, zeroBias};
+    if (!Checked(state, [&] { catalogue::FillTimeZoneLists(services, targets); })) return;
+    zones = loaded.Count();
+    benchmark::DoNotOptimize(loaded);
+  }
+  state.counters["zones"] = zones;
+}
+BENCHMARK(BM_CatalogueLoad)->Unit(benchmark::kMillisecond);
+
+// Every service the program starts with: the catalogue, the machine's zone,
+// ICU locale texts and date forms, the settings file's place.
+void BM_ServicesStart(benchmark::State& state) {
+  for (auto _ : state) {
+    LinuxPlatform platform;
+    benchmark::DoNotOptimize(&platform);
+  }
+}
+BENCHMARK(BM_ServicesStart)->Unit(benchmark::kMillisecond);
+
+// A new window's model and its start-up handler on services already built.
+void BM_FormLoad(benchmark::State& state) {
+  for (auto _ : state) {
+    frmTime form(Shared().services());
+    if (!Checked(state, [&] { form.Form_Load(); })) return;
+    benchmark::DoNotOptimize(form.Caption());
+  }
+}
+BENCHMARK(BM_FormLoad)->Unit(benchmark::kMicrosecond);
+
+// One clock tick after the first: what the running program does each second.
+void BM_Timer1Tick(benchmark::State& state) {
+  auto form = RunningForm(state);
+  if (!form) return;
+  for (auto _ : state) {
+    form->Timer1_Timer();
+    benchmark::DoNotOptimize(form->Caption());
+  }
+  Checked(state, [] {});
+}
+BENCHMARK(BM_Timer1Tick)->Unit(benchmark::kMicrosecond);
+
+// A time typed into panel 1's box: the other three panels convert.
+void BM_TypedConversion(benchmark::State& state) {
+  auto form = RunningForm(state);
+  if (!form) return;
+  const std::array<std::string, 2> typed = {"7:15 AM", "8:40 PM"};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    form->Text0.UserEdit(typed[next]);
+    next ^= 1;
+    benchmark::DoNotOptimize(form->Text1.Text());
+  }
+  Checked(state, [] {});
+}
+BENCHMARK(BM_TypedConversion)->Unit(benchmark::kMicrosecond);
+
+// One click on panel 1's hour-up arrow: its box and the other three change.
+void BM_SpinStep(benchmark::State& state) {
+  auto form = RunningForm(state);
+  if (!form) return;
+  for (auto _ : state) {
+    form->UpDown[0].UserUp();
+    benchmark::DoNotOptimize(form->Text1.Text());
+  }
+  Checked(state, [] {});
+}
+BENCHMARK(BM_SpinStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tellux::bench
+
+int main(int argc, char** argv) {
+  // Settings are read from, and never written to, a folder of our own.
+  std::string folder = (std::filesystem::temp_directory_path() / "tellux-bench-XXXXXX").string();
+  if (mkdtemp(folder.data()) == nullptr) return 1;
+  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::filesystem::remove_all(folder);
+  return 0;
+}
