@@ -45,7 +45,47 @@ std::unique_ptr<icu::DateFormat> ReadingFormat(const icu::UnicodeString& pattern
   return format;
 }
 
+bool IsPatternBlank(UChar c) {
+  return u_isUWhiteSpace(c) || (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0x200E ||
+         c == 0x200F || c == 0x2028 || c == 0x2029;
+}
+
+bool IsFieldLetter(UChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+
 }  // namespace
+
+icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern) {
+  icu::UnicodeString literals;
+  int32_t beforeLastField = 0;  // literals' length up to the last field seen
+  bool quoted = false;
+  for (int32_t i = 0; i < pattern.length(); ++i) {
+    const UChar c = pattern.charAt(i);
+    if (c == u'\'') {
+      if (i + 1 < pattern.length() && pattern.charAt(i + 1) == u'\'') {
+        literals.append(c);  // '' is a quote, in quoted text or not
+        ++i;
+      } else {
+        quoted = !quoted;
+      }
+    } else if (!quoted && IsFieldLetter(c)) {
+      beforeLastField = literals.length();
+    } else if (!IsPatternBlank(c)) {
+      literals.append(c);
+    }
+  }
+  literals.truncate(beforeLastField);
+  return literals;
+}
+
+bool HoldsInOrder(const icu::UnicodeString& text, const icu::UnicodeString& literals) {
+  int32_t from = 0;
+  for (int32_t k = 0; k < literals.length(); ++k) {
+    const int32_t at = text.indexOf(literals.charAt(k), from);
+    if (at < 0) return false;
+    from = at + 1;
+  }
+  return true;
+}
 
 IcuDateServices::IcuDateServices(const std::string& userLocale)
     : firstDay_(date_value::DateSerial(100, 1, 1)), lastDay_(date_value::DateSerial(9999, 12, 31)) {
@@ -99,7 +139,7 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
     }
     patterns.push_back(p);
     if (auto format = ReadingFormat(p, locale)) {
-      readFormats_.push_back({std::move(format), hasDate});
+      readFormats_.push_back({std::move(format), hasDate, ReadingLiterals(p)});
     }
   };
   // Times before the date alone: in a locale that writes times as H.mm.ss
@@ -124,7 +164,11 @@ std::optional<double> IcuDateServices::ReadGeneralDate(std::string_view text) {
   input.trim();
   if (input.isEmpty()) return std::nullopt;
 
-  for (const auto& [format, hasDate] : readFormats_) {
+  for (const auto& [format, hasDate, literals] : readFormats_) {
+    // Strict reading matches every literal before the last field exactly,
+    // so a text without them cannot be read this way; most texts are times,
+    // which this spares the date forms tried first.
+    if (!HoldsInOrder(input, literals)) continue;
     calendar_->clear();
     icu::ParsePosition position(0);
     format->parse(input, *calendar_, position);

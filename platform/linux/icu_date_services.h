@@ -46,10 +46,23 @@ class IcuDateServices final : public DateServices {
   struct ReadFormat {
     std::unique_ptr<icu::DateFormat> format;
     bool hasDate;  // false: a time alone, whole part 0
+    // The pattern's literal characters that a text it reads must hold, in
+    // this order (see ReadingLiterals); a text without them is not tried.
+    icu::UnicodeString literals;
   };
   std::vector<ReadFormat> readFormats_;
   double firstDay_;
   double lastDay_;
 };
+
+// The literal characters of a date pattern that strict reading needs in the
+// text, in order: those before the pattern's last field that are not blanks
+// (a blank in a pattern takes any white space). Quoted text counts as
+// literal; a literal after the last field may be left off the text.
+icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern);
+
+// Whether text holds the characters of literals in their order, others
+// between them.
+bool HoldsInOrder(const icu::UnicodeString& text, const icu::UnicodeString& literals);
 
 }  // namespace tellux
