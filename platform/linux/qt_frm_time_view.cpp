@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -73,7 +74,13 @@ void RefreshCombo(const ComboBox& combo, QComboBox& widget) {
     widget.clear();
     have = 0;
   }
-  for (int i = have; i < combo.ListCount(); ++i) widget.addItem(ToQString(combo.List(i)));
+  // All that is new in one insertion: the widget relays itself out once.
+  if (have < combo.ListCount()) {
+    QStringList added;
+    added.reserve(combo.ListCount() - have);
+    for (int i = have; i < combo.ListCount(); ++i) added.append(ToQString(combo.List(i)));
+    widget.addItems(added);
+  }
   // Adding to an empty list selects its first item; the model decides.
   if (widget.currentIndex() != combo.ListIndex()) widget.setCurrentIndex(combo.ListIndex());
 }
@@ -105,7 +112,11 @@ QtFrmTimeView::QtFrmTimeView(frmTime& form) : form_(form) {
   PlaceWidgets();  // after the captions are in, see there
   SetTabOrder();
   ConnectUserEvents();
-  for (const Binding& b : bindings_) b.control->ModelChanged = [this, b] { Refresh(b); };
+  for (const Binding& b : bindings_) {
+    b.control->ModelChanged = [this, b] {
+      if (!drawingHeld_) Refresh(b);
+    };
+  }
   setWindowTitle(ToQString(form_.Caption()));
   form_.CaptionChanged = [this] { setWindowTitle(ToQString(form_.Caption())); };
 }
@@ -308,7 +319,20 @@ void QtFrmTimeView::Refresh(const Binding& b) {
 }
 
 void QtFrmTimeView::Start() {
-  form_.Form_Load();
+  {
+    // The window is hidden until the form is loaded, so nothing is drawn
+    // while the load fills the lists item by item; everything is drawn once
+    // when it is done, however it ends.
+    drawingHeld_ = true;
+    struct Release {
+      QtFrmTimeView& view;
+      ~Release() {
+        view.drawingHeld_ = false;
+        for (const Binding& b : view.bindings_) view.Refresh(b);
+      }
+    } release{*this};
+    form_.Form_Load();
+  }
   show();
   timer_.start(form_.Timer1.interval);
 }

@@ -79,6 +79,7 @@ class QtFrmTimeView final : public QWidget {
   std::vector<Binding> bindings_;
   QButtonGroup* options_ = nullptr;
   QTimer timer_;
+  bool drawingHeld_ = false;  // while Start() loads the hidden window
 };
 
 }  // namespace tellux
