@@ -6,18 +6,19 @@
 
 #include "platform/linux/first_paint_report.h"
 #include "platform/linux/linux_platform.h"
-#include "platform/linux/qt_clock_icon.h"
 #include "platform/linux/qt_frm_time_view.h"
 #include "window/frm_time.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellux Time");
-  QApplication::setWindowIcon(tellux::ClockIcon());
 
   tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());
   tellux::QtFrmTimeView view(form);
+  // The window has drawn the clock icon; the program's other windows (its
+  // message box) show the same one rather than a second drawing of it.
+  QApplication::setWindowIcon(view.windowIcon());
   tellux::ReportFirstPaintIfAsked(view);
   view.Start();
   return QApplication::exec();
