@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -21,7 +22,8 @@
 #define TELLUX_ASAN 1
 #endif
 #ifdef TELLUX_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime; GCC ships no header declaring it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace tellux {
