@@ -12,21 +12,6 @@ std::string_view Variable(const char* name) {
 
 }  // namespace
 
-std::string IcuLocaleName(std::string_view posixLocale) {
-  const std::size_t cut = posixLocale.find_first_of(".@");
-  const std::string_view name = posixLocale.substr(0, cut);
-  if (name.empty() || name == "C" || name == "POSIX") return "en_US";
-  return std::string(name);
-}
-
-std::string UserLocaleName() {
-  for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const std::string_view value = Variable(name);
-    if (!value.empty()) return IcuLocaleName(value);
-  }
-  return IcuLocaleName({});
-}
-
 std::string ZoneDirectory() {
   const std::string_view dir = Variable("TZDIR");
   return dir.empty() ? std::string(kDefaultZoneDirectory) : std::string(dir);
