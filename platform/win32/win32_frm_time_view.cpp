@@ -331,12 +331,22 @@ void Win32FrmTimeView::RefreshText(const Binding& b) {
   const std::wstring text = Utf8ToWide(box.Text());
   if (TextOf(b.hwnd) != text) {
     if (::GetFocus() == b.hwnd) {
-      // The user may be typing here: the caret stays where it was.
+      // The user may be typing here: the caret stays where it was, and a
+      // box whose whole text was selected (as the first tick finds Text0)
+      // stays ready to be typed over.
       DWORD start = 0;
-      ::SendMessageW(b.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+      DWORD end = 0;
+      ::SendMessageW(b.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+      const bool wholeSelected =
+          start == 0 && end > 0 && end == static_cast<DWORD>(::GetWindowTextLengthW(b.hwnd));
       ::SetWindowTextW(b.hwnd, text.c_str());
-      const auto caret = static_cast<WPARAM>(std::min<std::size_t>(start, text.size()));
-      ::SendMessageW(b.hwnd, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+      if (wholeSelected) {
+        ::SendMessageW(b.hwnd, EM_SETSEL, 0, -1);
+      } else {
+        const auto caret = static_cast<WPARAM>(std::min<std::size_t>(start, text.size()));
+        ::SendMessageW(b.hwnd, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+      }
     } else {
       ::SetWindowTextW(b.hwnd, text.c_str());
     }
@@ -404,8 +414,16 @@ const Win32FrmTimeView::Binding* Win32FrmTimeView::FindId(int id) const {
 
 void Win32FrmTimeView::OnCommand(int id, int code) {
   const Binding* b = FindId(id);
-  if (b == nullptr || programWriting_) return;
+  if (b == nullptr) return;
   Control* c = b->control;
+  // Followed as it moves, since minimising can take the focus away without
+  // a deactivation that would tell where it was (see OnActivate).
+  if ((c->Kind() == ControlKind::kTextBox && code == EN_SETFOCUS) ||
+      (c->Kind() == ControlKind::kComboBox && code == CBN_SETFOCUS)) {
+    focusToRestore_ = b->hwnd;
+    return;
+  }
+  if (programWriting_) return;
   switch (c->Kind()) {
     case ControlKind::kTextBox: {
       auto* box = static_cast<TextBox*>(c);
@@ -483,8 +501,45 @@ void Win32FrmTimeView::OnClose() {
   form_.Form_Unload(cancel);  // stores the choices and ends the program
 }
 
+void Win32FrmTimeView::OnActivate(bool active, bool minimized) {
+  if (!active) {
+    // Asked before the focus goes, so it still names the control. Switching
+    // away is not leaving the box (see OnCommand): its focus-loss handling
+    // waits until the user moves on inside the window.
+    const HWND focus = ::GetFocus();
+    if (focus != nullptr && ::IsChild(Window(), focus)) focusToRestore_ = focus;
+    return;
+  }
+  // A minimised window keeps the focus on itself; WM_SETFOCUS hands it on
+  // when it is restored.
+  if (!minimized) GiveFocusBack();
+}
+
+void Win32FrmTimeView::GiveFocusBack() {
+  HWND target = focusToRestore_;
+  if (target != nullptr && ::IsChild(Window(), target) && ::IsWindowVisible(target) &&
+      ::IsWindowEnabled(target)) {
+    if (::GetFocus() != target) ::SetFocus(target);  // its caret and selection as they were
+    return;
+  }
+  if (::IsChild(Window(), ::GetFocus())) return;
+  // The first tab stop, with its text selected so that typing replaces it,
+  // as a dialog box opens.
+  target = HandleFor(form_.Text0);
+  ::SetFocus(target);
+  ::SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
 LRESULT Win32FrmTimeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_ACTIVATE:
+      // Instead of DefWindowProc, which would put the focus on the window
+      // itself, where typing goes nowhere.
+      OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
+      return 0;
+    case WM_SETFOCUS:
+      GiveFocusBack();
+      return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;

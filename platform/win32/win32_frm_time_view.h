@@ -25,11 +25,13 @@ class Win32FrmTimeView {
   ~Win32FrmTimeView();
 
   // Loads the form, then shows the window and starts the timer, so the
-  // first tick finds the lists filled.
+  // first tick finds the lists filled. Once the window is active the
+  // keyboard focus is in the first tab stop, Text0.
   void Start(int showCommand);
 
   // Runs the message loop until WM_QUIT; Tab and arrow keys move between
-  // controls as in a dialog. Returns WM_QUIT's exit code.
+  // controls as in a dialog, and switching to another program and back
+  // leaves the focus where it was. Returns WM_QUIT's exit code.
   int RunMessageLoop();
 
   // Twips to pixels at the given DPI, rounded.
@@ -63,6 +65,8 @@ class Win32FrmTimeView {
   LRESULT OnCtlColorEdit(HDC dc, HWND edit);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnClose();
+  void OnActivate(bool active, bool minimized);
+  void GiveFocusBack();
   void UseFontForDpi();
 
   const Binding* Find(const Control& control) const;
@@ -76,6 +80,9 @@ class Win32FrmTimeView {
   // Set while the program writes into a control, so the notification it
   // sends back (EN_CHANGE) is not taken for the user's.
   bool programWriting_ = false;
+  // The control that last had the keyboard focus, given back when the
+  // window is activated again; null until one had it (Text0 then).
+  HWND focusToRestore_ = nullptr;
   std::vector<Binding> bindings_;
   UniqueHwnd window_;
   UniqueHfont font_;

@@ -1,0 +1,210 @@
+// The keyboard in the shown native window, under Wine: where the focus is
+// when the window opens, where Tab takes it, what leaving a box by Tab does
+// to its text and the other rows, and that switching to another program and
+// back leaves the focus where the user had it. Keys are posted to the
+// window's queue and run through the program's own message loop.
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "platform/win32/code_page.h"
+#include "platform/win32/win32_frm_time_view.h"
+#include "tests/doubles/call_counter.h"
+#include "tests/window/form_test_support.h"
+
+namespace tellux::win32 {
+namespace {
+
+using testing::CallCounter;
+
+std::string TextOf(HWND hwnd) {
+  wchar_t text[256] = {};
+  ::GetWindowTextW(hwnd, text, 256);
+  return WideToUtf8(text);
+}
+
+// A top-level window of another thread, standing for another program the
+// user switches to.
+class OtherProgram {
+ public:
+  OtherProgram() {
+    thread_ = std::thread([this] {
+      const HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"Another program",
+                                          WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                          nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+      {
+        std::lock_guard lock(mutex_);
+        hwnd_ = hwnd;
+        threadId_ = ::GetCurrentThreadId();
+      }
+      ready_.notify_one();
+      MSG message{};
+      while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
+      ::DestroyWindow(hwnd);
+    });
+    std::unique_lock lock(mutex_);
+    ready_.wait(lock, [this] { return threadId_ != 0; });
+  }
+  OtherProgram(const OtherProgram&) = delete;
+  OtherProgram& operator=(const OtherProgram&) = delete;
+  ~OtherProgram() {
+    ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  HWND Window() const { return hwnd_; }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  HWND hwnd_ = nullptr;
+  DWORD threadId_ = 0;
+  std::thread thread_;
+};
+
+class ActiveWindow : public testing::FormTest {
+ protected:
+  void SetUp() override {
+    testing::StoreFourPanels(t.settings);
+    NewForm();
+    view = std::make_unique<Win32FrmTimeView>(*form, ::GetModuleHandleW(nullptr));
+    view->Start(SW_SHOWNORMAL);
+    Pump();
+    form->Timer1.Fire();
+  }
+  HWND Hwnd(const Control& c) const { return view->HandleFor(c); }
+  std::string NameOf(HWND hwnd) const {
+    if (hwnd == nullptr) return "no window";
+    if (hwnd == view->Window()) return "the main window";
+    for (const Control* c : form->Controls()) {
+      if (Hwnd(*c) == hwnd) return c->name;
+    }
+    return "a window of no control";
+  }
+  std::string Focus() const { return NameOf(::GetFocus()); }
+
+  // Runs the program's message loop until what is queued has been handled.
+  void Pump() {
+    ::PostQuitMessage(0);
+    view->RunMessageLoop();
+  }
+  // A key pressed and released where the focus is.
+  void Press(UINT key, bool shift = false) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    const HWND to = ::GetFocus();
+    ::PostMessageW(to, WM_KEYDOWN, key, 1);
+    ::PostMessageW(to, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    Pump();
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+  }
+  // Characters typed where the focus is, one keystroke each.
+  void Type(const char* text) {
+    const HWND to = ::GetFocus();
+    for (const char* c = text; *c != '\0'; ++c) ::PostMessageW(to, WM_CHAR, static_cast<WPARAM>(*c), 1);
+    Pump();
+  }
+
+  std::unique_ptr<Win32FrmTimeView> view;
+};
+
+TEST_F(ActiveWindow, OpensWithTheKeyboardInTheFirstTimeBoxReadyToBeTypedOver) {
+  ASSERT_EQ(::GetActiveWindow(), view->Window());
+  EXPECT_EQ(Focus(), "Text0");
+  // The first tick has written the time; what the user types replaces it.
+  ASSERT_EQ(TextOf(Hwnd(form->Text0)), form->Text0.Text());
+  Type("9:30");
+  EXPECT_EQ(form->Text0.Text(), "9:30");
+  EXPECT_EQ(TextOf(Hwnd(form->Text0)), "9:30");
+}
+
+TEST_F(ActiveWindow, TabGoesFromTheLastTimeBoxToTheFirstZoneListAndShiftTabBack) {
+  for (const char* next : {"Text1", "Text2", "Text3", "ComboTZ(0)"}) {
+    Press(VK_TAB);
+    EXPECT_EQ(Focus(), next);
+  }
+  Press(VK_TAB, true);
+  EXPECT_EQ(Focus(), "Text3");
+  for (int i = 0; i < 4; ++i) Press(VK_TAB, true);
+  EXPECT_EQ(Focus(), "ComboTZ(3)");  // Shift+Tab from Text0 wraps round
+  Press(VK_TAB);
+  EXPECT_EQ(Focus(), "Text0");
+}
+
+TEST_F(ActiveWindow, LeavingABoxByTabDropsTheSecondsAndConvertsTheOtherRows) {
+  Press(VK_TAB);
+  ASSERT_EQ(Focus(), "Text1");
+  CallCounter leaves(form->Text1.LostFocus);
+  Type("16:40:59");
+  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "16:40:59");  // typing is left alone
+  const std::string text0WhileTyping = form->Text0.Text();
+
+  Press(VK_TAB);
+  EXPECT_EQ(Focus(), "Text2");
+  EXPECT_EQ(leaves.calls, 1);
+  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "4:40 PM");
+  EXPECT_EQ(form->PanelTime[1].wHour, 16);
+  EXPECT_EQ(form->PanelTime[1].wMinute, 40);
+  EXPECT_EQ(form->Text0.Text(), text0WhileTyping);  // same instant, read again
+  for (int i : {0, 2, 3}) EXPECT_EQ(TextOf(Hwnd(form->PanelBox(i))), form->PanelBox(i).Text()) << i;
+}
+
+TEST_F(ActiveWindow, ALowerCasePmIsReadAgainAsAfternoonWhenTheBoxIsLeft) {
+  Press(VK_TAB);
+  Type("7:05 pm");  // the locale writes "PM": typed, this counts as morning
+  EXPECT_EQ(form->PanelTime[1].wHour, 7);
+  const std::string text0Morning = form->Text0.Text();
+
+  Press(VK_TAB);
+  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "7:05 PM");
+  EXPECT_EQ(form->PanelTime[1].wHour, 19);
+  EXPECT_NE(form->Text0.Text(), text0Morning);
+  EXPECT_EQ(TextOf(Hwnd(form->Text0)), form->Text0.Text());
+}
+
+TEST_F(ActiveWindow, SwitchingToAnotherProgramAndBackGivesTheFocusBackWithoutLeavingTheBox) {
+  Press(VK_TAB);
+  Press(VK_TAB);
+  ASSERT_EQ(Focus(), "Text2");
+  Type("16:40:59");
+  CallCounter leaves(form->Text2.LostFocus);
+  {
+    OtherProgram other;
+    ASSERT_TRUE(::SetForegroundWindow(other.Window()));
+    Pump();
+    EXPECT_NE(::GetActiveWindow(), view->Window());
+    EXPECT_EQ(leaves.calls, 0);
+    EXPECT_EQ(TextOf(Hwnd(form->Text2)), "16:40:59");
+
+    ASSERT_TRUE(::SetForegroundWindow(view->Window()));
+    Pump();
+  }
+  EXPECT_EQ(::GetActiveWindow(), view->Window());
+  EXPECT_EQ(Focus(), "Text2");
+  EXPECT_EQ(leaves.calls, 0);
+
+  // The box is still the one being left when the user moves on.
+  Press(VK_TAB);
+  EXPECT_EQ(leaves.calls, 1);
+  EXPECT_EQ(TextOf(Hwnd(form->Text2)), "4:40 PM");
+}
+
+TEST_F(ActiveWindow, MinimisingAndRestoringGivesTheFocusBack) {
+  for (int i = 0; i < 4; ++i) Press(VK_TAB);
+  ASSERT_EQ(Focus(), "ComboTZ(0)");
+  ::ShowWindow(view->Window(), SW_MINIMIZE);
+  Pump();
+  ::ShowWindow(view->Window(), SW_RESTORE);
+  Pump();
+  EXPECT_EQ(Focus(), "ComboTZ(0)");
+}
+
+}  // namespace
+}  // namespace tellux::win32
