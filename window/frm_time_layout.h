@@ -7,10 +7,12 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "tellux_version.h"
 
 namespace tellux {
 
-inline constexpr std::string_view kInitialCaption = "Tellux Time 2.3";
+// "Tellux Time 2.3": the name and the version of the build.
+inline constexpr std::string_view kInitialCaption = TELLUX_PRODUCT_NAME " " TELLUX_VERSION_SHORT;
 
 struct LayoutEntry {
   std::string_view name;
