@@ -36,6 +36,13 @@ void SetTextIfChanged(HWND hwnd, const std::string& utf8) {
 
 bool IsSystemColor(ColorRef color) { return (color & 0x80000000u) != 0; }
 
+// Selects an edit's whole text with the caret at its start, so that a text
+// a little wider than the box shows its beginning, not its end.
+void SelectWhole(HWND edit) {
+  ::SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(::GetWindowTextLengthW(edit)), 0);
+  ::SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
 // The window class, once per process; its icons are shared system copies
 // that need no destroying.
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -342,7 +349,7 @@ void Win32FrmTimeView::RefreshText(const Binding& b) {
           start == 0 && end > 0 && end == static_cast<DWORD>(::GetWindowTextLengthW(b.hwnd));
       ::SetWindowTextW(b.hwnd, text.c_str());
       if (wholeSelected) {
-        ::SendMessageW(b.hwnd, EM_SETSEL, 0, -1);
+        SelectWhole(b.hwnd);
       } else {
         const auto caret = static_cast<WPARAM>(std::min<std::size_t>(start, text.size()));
         ::SendMessageW(b.hwnd, EM_SETSEL, caret, static_cast<LPARAM>(caret));
@@ -527,7 +534,7 @@ void Win32FrmTimeView::GiveFocusBack() {
   // as a dialog box opens.
   target = HandleFor(form_.Text0);
   ::SetFocus(target);
-  ::SendMessageW(target, EM_SETSEL, 0, -1);
+  SelectWhole(target);
 }
 
 LRESULT Win32FrmTimeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -120,6 +120,12 @@ TEST_F(ActiveWindow, OpensWithTheKeyboardInTheFirstTimeBoxReadyToBeTypedOver) {
   EXPECT_EQ(Focus(), "Text0");
   // The first tick has written the time; what the user types replaces it.
   ASSERT_EQ(TextOf(Hwnd(form->Text0)), form->Text0.Text());
+  DWORD start = 1;
+  DWORD end = 0;
+  ::SendMessageW(Hwnd(form->Text0), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, form->Text0.Text().size());
   Type("9:30");
   EXPECT_EQ(form->Text0.Text(), "9:30");
   EXPECT_EQ(TextOf(Hwnd(form->Text0)), "9:30");
