@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/win32/code_page.h"
-#include "platform/win32/resource_ids.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_api.h"
 #include "tellux_version.h"
@@ -66,16 +65,6 @@ TEST_F(BuiltProgram, NamesItselfWithItsVersionDescriptionAndCopyright) {
   EXPECT_EQ(Text(L"OriginalFilename"), "tellux-time.exe");
   EXPECT_NE(Text(L"LegalCopyright").find("Copyright"), std::string::npos);
   EXPECT_NE(Text(L"CompanyName"), "");
-}
-
-TEST_F(BuiltProgram, CarriesTheClockIcon) {
-  const HMODULE module = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(module, nullptr);
-  const HICON icon = static_cast<HICON>(
-      ::LoadImageW(module, MAKEINTRESOURCEW(TELLUX_IDI_CLOCK), IMAGE_ICON, 32, 32, 0));
-  EXPECT_NE(icon, nullptr);
-  if (icon != nullptr) ::DestroyIcon(icon);
-  ::FreeLibrary(module);
 }
 
 }  // namespace

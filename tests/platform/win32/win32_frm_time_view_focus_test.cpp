@@ -144,35 +144,23 @@ TEST_F(ActiveWindow, TabGoesFromTheLastTimeBoxToTheFirstZoneListAndShiftTabBack)
   EXPECT_EQ(Focus(), "Text0");
 }
 
-TEST_F(ActiveWindow, LeavingABoxByTabDropsTheSecondsAndConvertsTheOtherRows) {
+TEST_F(ActiveWindow, LeavingABoxByTabTidiesItAndConvertsTheOtherRowsAgain) {
   Press(VK_TAB);
   ASSERT_EQ(Focus(), "Text1");
   CallCounter leaves(form->Text1.LostFocus);
-  Type("16:40:59");
-  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "16:40:59");  // typing is left alone
-  const std::string text0WhileTyping = form->Text0.Text();
-
-  Press(VK_TAB);
-  EXPECT_EQ(Focus(), "Text2");
-  EXPECT_EQ(leaves.calls, 1);
-  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "4:40 PM");
-  EXPECT_EQ(form->PanelTime[1].wHour, 16);
-  EXPECT_EQ(form->PanelTime[1].wMinute, 40);
-  EXPECT_EQ(form->Text0.Text(), text0WhileTyping);  // same instant, read again
-  for (int i : {0, 2, 3}) EXPECT_EQ(TextOf(Hwnd(form->PanelBox(i))), form->PanelBox(i).Text()) << i;
-}
-
-TEST_F(ActiveWindow, ALowerCasePmIsReadAgainAsAfternoonWhenTheBoxIsLeft) {
-  Press(VK_TAB);
-  Type("7:05 pm");  // the locale writes "PM": typed, this counts as morning
+  Type("7:05:59 pm");  // the locale writes "PM": typed, this counts as morning
+  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "7:05:59 pm");  // typing is left alone
   EXPECT_EQ(form->PanelTime[1].wHour, 7);
   const std::string text0Morning = form->Text0.Text();
 
   Press(VK_TAB);
-  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "7:05 PM");
+  EXPECT_EQ(Focus(), "Text2");
+  EXPECT_EQ(leaves.calls, 1);
+  EXPECT_EQ(TextOf(Hwnd(form->Text1)), "7:05 PM");  // seconds dropped, "pm" read again
   EXPECT_EQ(form->PanelTime[1].wHour, 19);
+  EXPECT_EQ(form->PanelTime[1].wMinute, 5);
   EXPECT_NE(form->Text0.Text(), text0Morning);
-  EXPECT_EQ(TextOf(Hwnd(form->Text0)), form->Text0.Text());
+  for (int i : {0, 2, 3}) EXPECT_EQ(TextOf(Hwnd(form->PanelBox(i))), form->PanelBox(i).Text()) << i;
 }
 
 TEST_F(ActiveWindow, SwitchingToAnotherProgramAndBackGivesTheFocusBackWithoutLeavingTheBox) {
