@@ -14,6 +14,13 @@ set(TELLUX_MSI ${TELLUX_PACKAGE_DIR}/tellux-time-${PROJECT_VERSION}-x64.msi CACH
 set(TELLUX_PORTABLE_ZIP ${TELLUX_PACKAGE_DIR}/tellux-time-${PROJECT_VERSION}-x64-portable.zip
     CACHE INTERNAL "")
 
+# One product code per version and architecture, the same in every build of
+# it: installing a rebuilt package of an installed version then repairs it
+# rather than adding a second entry to Apps & features. The upgrade code in
+# the .wxs is the namespace.
+string(UUID TELLUX_PRODUCT_CODE NAMESPACE 2D72A768-0A19-45F4-B9BA-2421DE288FC1
+       NAME "tellux-time-${PROJECT_VERSION}-x64" TYPE SHA1 UPPER)
+
 # wixl reads the sources named in the .wxs from its working directory, so
 # the .exe and the icon are staged beside it.
 set(stage ${PROJECT_BINARY_DIR}/installer)
