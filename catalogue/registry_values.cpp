@@ -46,6 +46,21 @@ std::int32_t SignedField(const std::string& b, std::size_t offset) {
   return high * 256 + low - (top > 128 ? 65536 : 0);
 }
 
+constexpr std::size_t kRecordSize = 44;
+
+// Windows keeps the rules of zones that change from year to year (Morocco's
+// Ramadan, one-off changes of law) in the zone's "Dynamic DST" subkey, one
+// record per year named by the year. This year's record, when there is a
+// whole one, stands in for "TZI"; otherwise "TZI" does.
+std::string ThisYearsRecord(const Services& services, const std::string& zonePath,
+                            std::string tzi) {
+  SYSTEMTIME now;
+  services.clock.GetLocalTime(now);
+  std::string record = GetString(services, kHkeyLocalMachine, zonePath + "\\Dynamic DST",
+                                  std::to_string(now.wYear));
+  return record.size() >= kRecordSize ? record : tzi;
+}
+
 }  // namespace
 
 const char* CataloguePath(const OSVERSIONINFO& OsVersion) {
@@ -90,7 +105,8 @@ void GetRegistryValues(const Services& services, ZoneCatalogue& catalogue,
     Entry(catalogue.DisplayName, index) = GetString(services, kHkeyLocalMachine, path, "Display");
     Entry(catalogue.StdName, index) = GetString(services, kHkeyLocalMachine, path, "Std");
     Entry(catalogue.DltName, index) = GetString(services, kHkeyLocalMachine, path, "Dlt");
-    const std::string b = GetString(services, kHkeyLocalMachine, path, "TZI");
+    const std::string b =
+        ThisYearsRecord(services, path, GetString(services, kHkeyLocalMachine, path, "TZI"));
 
     zonetime::ZoneRuleRecord& rule = Entry(catalogue.ZoneRule, index);
     rule.Bias = SignedField(b, 0);

@@ -29,10 +29,11 @@ std::string GetString(const Services& services, RegKey root, const std::string& 
 std::string RegQueryStringValue(const Services& services, RegKey key, const std::string& valueName);
 
 // Reads subkey name's "Display", "Std", "Dlt" and "TZI" into entry index of
-// the catalogue, with its transition dates and daylight flag. A failure (a
-// "TZI" too short, an index outside the catalogue) is reported as
-// "... in GetRegistryValues for <name>"; what was stored before it stays and
-// the call returns normally.
+// the catalogue, with its transition dates and daylight flag. A value named
+// by the current year in the zone's "Dynamic DST" subkey, at least 44 bytes
+// long, is read in place of "TZI". A failure (a "TZI" too short, an index
+// outside the catalogue) is reported as "... in GetRegistryValues for
+// <name>"; what was stored before it stays and the call returns normally.
 void GetRegistryValues(const Services& services, ZoneCatalogue& catalogue,
                        const OSVERSIONINFO& OsVersion, const std::string& name, std::int16_t index);
 

@@ -17,6 +17,14 @@ const ZoneRuleRecord& Zone(const std::vector<ZoneRuleRecord>& rules, std::int16_
 
 long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
+// Minutes a zone in daylight saving runs ahead of its standard time. Most
+// zones say -60; Lord Howe says -30, and Morocco's Ramadan months, which the
+// catalogue records as its daylight period, +60. A catalogue that leaves the
+// value 0 gets the usual hour.
+long long DaylightShift(const ZoneRuleRecord& zone) {
+  return zone.DaylightBias == 0 ? 60 : -static_cast<long long>(zone.DaylightBias);
+}
+
 }  // namespace
 
 std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time) {
@@ -39,8 +47,8 @@ std::string CalcTime(const Services& services, const ConversionContext& context,
     long long minutes = static_cast<long long>(static_cast<std::int16_t>(Result.wHour)) * 60 +
                         static_cast<std::int16_t>(Result.wMinute);
     minutes += static_cast<long long>(from.Bias) - to.Bias;
-    if (from.InDaylight != 0) minutes -= 60;
-    if (to.InDaylight != 0) minutes += 60;
+    if (from.InDaylight != 0) minutes -= DaylightShift(from);
+    if (to.InDaylight != 0) minutes += DaylightShift(to);
     const long long hours = FloorDiv(minutes, 60);
     Result.wMinute = static_cast<std::uint16_t>(minutes - hours * 60);
     Result.wHour = static_cast<std::uint16_t>(hours - FloorDiv(hours, 24) * 24);

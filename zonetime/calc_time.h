@@ -20,8 +20,9 @@ struct ConversionContext {
 };
 
 // Result = Source with wHour and wMinute moved from FromZone's wall clock to
-// ToZone's (each zone's Bias, and 60 minutes for one in daylight saving), the
-// hour brought into 0..23 and the minute into 0..59. Returns Result's time of
+// ToZone's (each zone's Bias, and for one in daylight saving its DaylightBias,
+// or 60 minutes when that is 0), the hour brought into 0..23 and the minute
+// into 0..59. Returns Result's time of
 // day in the system locale's time format without seconds. A zone number
 // outside the catalogue is reported as "Subscript out of range in CalcTime"
 // and ends the program.

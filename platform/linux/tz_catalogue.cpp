@@ -137,6 +137,9 @@ TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory)
     e.zoneName = file->name;
     e.tzi = TziFromRule(rule);
     e.tziBytes = TziBytes(e.tzi);
+    if (const auto transitions = TzifTransitions(file->file.bytes)) {
+      e.yearRecords = YearRecords(*transitions, e.tzi);
+    }
     e.fileHash = ZoneFileHash(file->file.bytes);
     e.fileSize = file->file.bytes.size();
     // ICU's names go with its own spelling of the zone, the golden one.

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/linux/tzi_record.h"
+#include "platform/linux/year_records.h"
 #include "platform/linux/zone_names.h"
 
 namespace tellux::zoneinfo {
@@ -34,6 +35,9 @@ struct TzCatalogueEntry {
   std::string daylightName;
   TziRecord tzi;
   std::string tziBytes;      // "TZI": tzi as 44 bytes
+  // "Dynamic DST": the years whose transitions in the zone file give another
+  // rule than tzi, each with its own record, by year ascending.
+  std::vector<YearRecord> yearRecords;
   std::uint64_t fileHash = 0;  // of the zone file, to recognise a copy of it
   std::size_t fileSize = 0;
 };

@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::string_view kCataloguePath =
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+constexpr std::string_view kYearKeyName = "Dynamic DST";
 
 // The part of a buffer a call may write: its first `length` characters, and
 // never past the string's end.
@@ -40,24 +41,38 @@ std::optional<std::size_t> TzRegistry::Node(RegKey key) const {
 std::optional<std::size_t> TzRegistry::Below(std::size_t node, const std::string& subKey) const {
   if (subKey.empty()) return node;
   if (node == kOtherRoot) return std::nullopt;
-  std::string_view zone;
+  std::string_view path(subKey);
   if (node == kMachineRoot) {
-    const std::string_view path(subKey);
     if (WindowsIdEqual(path, kCataloguePath)) return kCatalogueKey;
     if (path.size() <= kCataloguePath.size() + 1 || path[kCataloguePath.size()] != '\\' ||
         !WindowsIdEqual(path.substr(0, kCataloguePath.size()), kCataloguePath)) {
       return std::nullopt;
     }
-    zone = path.substr(kCataloguePath.size() + 1);
-  } else if (node == kCatalogueKey) {
-    zone = subKey;
-  } else {
+    path = path.substr(kCataloguePath.size() + 1);
+  } else if (node < catalogue_.Entries().size()) {
+    return YearKey(node, path);
+  } else if (node != kCatalogueKey) {
     return std::nullopt;
   }
-  if (zone.find('\\') != std::string_view::npos) return std::nullopt;
+  // "<zone>" or "<zone>\Dynamic DST".
+  std::string_view zone = path;
+  std::string_view below;
+  if (const std::size_t slash = path.find('\\'); slash != std::string_view::npos) {
+    zone = path.substr(0, slash);
+    below = path.substr(slash + 1);
+  }
   const TzCatalogueEntry* entry = catalogue_.Find(zone);
   if (entry == nullptr) return std::nullopt;
-  return static_cast<std::size_t>(entry - catalogue_.Entries().data());
+  const auto index = static_cast<std::size_t>(entry - catalogue_.Entries().data());
+  if (zone.size() == path.size()) return index;
+  return YearKey(index, below);
+}
+
+std::optional<std::size_t> TzRegistry::YearKey(std::size_t zone, std::string_view subKey) const {
+  if (!WindowsIdEqual(subKey, kYearKeyName) || catalogue_.Entries()[zone].yearRecords.empty()) {
+    return std::nullopt;
+  }
+  return kYearKeys + zone;
 }
 
 long TzRegistry::Open(RegKey key, const std::string& subKey, RegKey& result) {
@@ -106,12 +121,22 @@ long TzRegistry::RegQueryValueExA(RegKey key, const std::string& valueName, std:
                                   std::string* data, std::uint32_t& dataSize) {
   const std::optional<std::size_t> node = Node(key);
   if (!node) return kErrorInvalidHandle;
-  if (*node >= catalogue_.Entries().size()) return kErrorFileNotFound;
-  const TzCatalogueEntry& entry = catalogue_.Entries()[*node];
+  const auto& entries = catalogue_.Entries();
+  const bool yearKey = *node >= kYearKeys && *node - kYearKeys < entries.size();
+  if (*node >= entries.size() && !yearKey) return kErrorFileNotFound;
+  const TzCatalogueEntry& entry = entries[yearKey ? *node - kYearKeys : *node];
 
   std::string value;
   std::uint32_t valueType = kRegSz;
-  if (WindowsIdEqual(valueName, "Display")) {
+  if (yearKey) {
+    const std::vector<YearRecord>& years = entry.yearRecords;
+    const auto it = std::find_if(years.begin(), years.end(), [&](const YearRecord& r) {
+      return std::to_string(r.year) == valueName;
+    });
+    if (it == years.end()) return kErrorFileNotFound;
+    value = TziBytes(it->tzi);
+    valueType = kRegBinary;
+  } else if (WindowsIdEqual(valueName, "Display")) {
     value = entry.display;
   } else if (WindowsIdEqual(valueName, "Std")) {
     value = entry.standardName;

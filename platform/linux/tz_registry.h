@@ -3,8 +3,10 @@
 // read-only view of the zone catalogue key below HKEY_LOCAL_MACHINE,
 // "SOFTWARE\Microsoft\Windows NT\CurrentVersion\Time Zones", and its
 // subkeys (one per Windows zone id, with "Display", "Std", "Dlt" as REG_SZ
-// and "TZI" as REG_BINARY), served from a TzCatalogue. The system reports
-// itself as Windows NT 10.0.
+// and "TZI" as REG_BINARY), served from a TzCatalogue. A zone with rules of
+// single years has a "Dynamic DST" subkey below its own, as on Windows, with
+// one REG_BINARY record per year named by the year ("2027"). The system
+// reports itself as Windows NT 10.0.
 //
 // Failure values are Windows error codes: kErrorFileNotFound (2) for any
 // other key or value, kErrorInvalidHandle (6) for a handle this view did not
@@ -14,6 +16,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <string_view>
 
 #include "platform/linux/tz_catalogue.h"
 #include "platform/registry.h"
@@ -37,9 +40,9 @@ class TzRegistry final : public Registry {
                      std::uint32_t samDesired, RegKey& result) override;
   long RegOpenKeyA(RegKey key, const std::string& subKey, RegKey& result) override;
 
-  // Subkeys in the catalogue's order (by Windows id). Zone keys have none;
-  // root keys list none in this view. The class is always empty
-  // and lastWriteTime zero.
+  // Subkeys in the catalogue's order (by Windows id). Zone keys list none
+  // (their "Dynamic DST" is opened by name); root keys list none in this
+  // view. The class is always empty and lastWriteTime zero.
   long RegEnumKeyExA(RegKey key, std::uint32_t index, std::string& name, std::uint32_t& nameLength,
                      std::string& className, std::uint32_t& classLength,
                      FILETIME& lastWriteTime) override;
@@ -56,8 +59,10 @@ class TzRegistry final : public Registry {
   std::size_t OpenHandleCount() const { return open_.size(); }
 
  private:
-  // What a key names: a root, the catalogue key itself, or the entry at an
-  // index of the catalogue.
+  // What a key names: a root, the catalogue key itself, the entry at an
+  // index of the catalogue, or that entry's "Dynamic DST" subkey
+  // (kYearKeys + the index).
+  static constexpr std::size_t kYearKeys = static_cast<std::size_t>(-1) / 2;
   static constexpr std::size_t kCatalogueKey = static_cast<std::size_t>(-1);
   static constexpr std::size_t kMachineRoot = static_cast<std::size_t>(-2);
   static constexpr std::size_t kOtherRoot = static_cast<std::size_t>(-3);  // HKEY_CURRENT_USER: empty
@@ -66,6 +71,9 @@ class TzRegistry final : public Registry {
   std::optional<std::size_t> Node(RegKey key) const;
   // The node subKey names below node, or nullopt when there is none.
   std::optional<std::size_t> Below(std::size_t node, const std::string& subKey) const;
+  // The "Dynamic DST" node below the zone at an index, when subKey names it
+  // and the zone has one.
+  std::optional<std::size_t> YearKey(std::size_t zone, std::string_view subKey) const;
   long Open(RegKey key, const std::string& subKey, RegKey& result);
 
   const TzCatalogue& catalogue_;

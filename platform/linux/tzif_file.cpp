@@ -107,7 +107,65 @@ std::optional<std::string> FixedRuleFromBlock(std::string_view b, std::size_t at
   return "<" + name + ">" + PosixOffset(utOffset);
 }
 
+std::int64_t BigEndian64(std::string_view b, std::size_t at) {
+  return static_cast<std::int64_t>((std::uint64_t{BigEndian32(b, at)} << 32) |
+                                   BigEndian32(b, at + 4));
+}
+
+// Where the data block to read lies: the 64-bit one of a version 2+ file,
+// else the 32-bit one; nullopt when the file is too short to hold it.
+struct DataBlock {
+  Header header;
+  std::size_t at = 0;
+  std::size_t timeSize = 4;
+};
+
+std::optional<DataBlock> LocateDataBlock(std::string_view b) {
+  const std::optional<Header> first = ReadHeader(b, 0);
+  if (!first) return std::nullopt;
+  const std::uint64_t firstEnd = kHeaderSize + first->BlockSize(4);
+  if (firstEnd > b.size()) return std::nullopt;
+  if (first->version == '\0') return DataBlock{*first, kHeaderSize, 4};
+  const std::optional<Header> second = ReadHeader(b, static_cast<std::size_t>(firstEnd));
+  if (!second) return std::nullopt;
+  const std::size_t at = static_cast<std::size_t>(firstEnd) + kHeaderSize;
+  if (at + second->BlockSize(8) > b.size()) return std::nullopt;
+  return DataBlock{*second, at, 8};
+}
+
 }  // namespace
+
+std::optional<std::vector<TzifTransition>> TzifTransitions(std::string_view b) {
+  const std::optional<DataBlock> block = LocateDataBlock(b);
+  if (!block) return std::nullopt;
+  const Header& h = block->header;
+  if (h.typecnt == 0) return std::nullopt;
+  const std::size_t indices = block->at + h.timecnt * block->timeSize;
+  const std::size_t types = indices + h.timecnt;
+  auto offsetOf = [&](std::size_t type) -> std::optional<std::int32_t> {
+    if (type >= h.typecnt) return std::nullopt;
+    const auto offset = static_cast<std::int32_t>(BigEndian32(b, types + type * 6));
+    if (offset == INT32_MIN) return std::nullopt;
+    return offset;
+  };
+
+  std::optional<std::int32_t> current = offsetOf(0);
+  if (!current) return std::nullopt;
+  std::vector<TzifTransition> list;
+  list.reserve(static_cast<std::size_t>(h.timecnt));
+  for (std::size_t i = 0; i < h.timecnt; ++i) {
+    const std::size_t timeAt = block->at + i * block->timeSize;
+    const std::int64_t at = block->timeSize == 8
+                                ? BigEndian64(b, timeAt)
+                                : static_cast<std::int32_t>(BigEndian32(b, timeAt));
+    if (!list.empty() && at <= list.back().at) return std::nullopt;
+    const std::optional<std::int32_t> next = offsetOf(static_cast<unsigned char>(b[indices + i]));
+    if (!next) return std::nullopt;
+    list.push_back({at, *current, *next});
+    current = next;
+  }
+  return list;
+}
 
 std::optional<std::string> TzifRule(std::string_view b) {
   const std::optional<Header> first = ReadHeader(b, 0);

@@ -7,9 +7,11 @@
 // Failure value: std::nullopt, for a missing, unreadable, truncated or
 // malformed file. Nothing here throws.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tellux::zoneinfo {
 
@@ -23,6 +25,22 @@ struct TzifFile {
 // left empty, has none; the zone is then taken as fixed at the offset of its
 // last standard-time period, written as a POSIX string too.
 std::optional<std::string> TzifRule(std::string_view bytes);
+
+// One change of the zone's local time the file lists: at `at` (seconds since
+// 1970-01-01 00:00 UTC) its offset from UTC goes from offsetBefore to
+// offsetAfter (seconds, east of UTC positive).
+struct TzifTransition {
+  std::int64_t at = 0;
+  std::int32_t offsetBefore = 0;
+  std::int32_t offsetAfter = 0;
+  friend bool operator==(const TzifTransition&, const TzifTransition&) = default;
+};
+
+// Every transition the file lists, in time order: those of the 64-bit
+// section of a version 2+ file, of the only section of a version 1 file.
+// Before the first one the zone keeps its first time type. nullopt for a
+// file that is truncated or malformed or lists its times out of order.
+std::optional<std::vector<TzifTransition>> TzifTransitions(std::string_view bytes);
 
 // Reads the regular file at path (at most 1 MiB; zone files are a few KiB)
 // and its rule.

@@ -136,6 +136,23 @@ TEST_F(GetRegistryValuesTest, AnIndexOutsideTheCatalogueStoresNothing) {
   EXPECT_EQ(t.messages.texts[0], "Subscript out of range in GetRegistryValues for Zone");
 }
 
+TEST_F(GetRegistryValuesTest, ThisYearsWholeDynamicRecordStandsInForTheStandingOne) {
+  // Casablanca, +01 by "TZI"; in 2027 at +00 from Sunday 7 February to
+  // Sunday 14 March. A cut record does not count.
+  t.clock.local = testing::MakeTime(2027, 2, 20, 12, 0);
+  const std::string ramadan = FakeRegistry::MakeTzi(-60, 60, 3, 2, 3, 2, 1, 3);
+  t.registry.SetYearRecord("Zone", 2026, FakeRegistry::MakeTzi(-60));
+  t.registry.SetYearRecord("Zone", 2027, ramadan);
+  const auto& rule = Read(FakeRegistry::MakeTzi(-60));
+  EXPECT_EQ(rule.DaylightBias, 60);
+  EXPECT_EQ(rule.DaylightStart, 46425);  // 7 February 2027
+  EXPECT_EQ(rule.InDaylight, -1);
+  t.registry.SetYearRecord("Zone", 2027, ramadan.substr(0, 43));
+  EXPECT_EQ(Read(FakeRegistry::MakeTzi(-60)).InDaylight, 0);
+  EXPECT_TRUE(t.messages.texts.empty());
+  EXPECT_EQ(t.registry.OpenHandles(), 0);
+}
+
 TEST_F(GetRegistryValuesTest, OldPlatformsReadTheirOwnCatalogueLocation) {
   os.dwPlatformId = kVerPlatformWin32Windows;
   t.registry.platformId = kVerPlatformWin32Windows;

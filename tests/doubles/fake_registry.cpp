@@ -62,6 +62,10 @@ void FakeRegistry::RemoveValue(const std::string& key, const std::string& valueN
   values_[key].erase(valueName);
 }
 
+void FakeRegistry::SetYearRecord(const std::string& key, int year, const std::string& tzi) {
+  values_[key + "\\Dynamic DST"][std::to_string(year)] = {kRegBinary, tzi};
+}
+
 std::string FakeRegistry::CataloguePath() const {
   if (!cataloguePath.empty()) return cataloguePath;
   return platformId == kVerPlatformWin32Nt ? catalogue::kNtCataloguePath
@@ -88,7 +92,7 @@ long FakeRegistry::Open(RegKey key, const std::string& subKey, RegKey& result) {
   if (subKey.size() > root.size() + 1 && EqualsNoCase(subKey.substr(0, root.size()), root) &&
       subKey[root.size()] == '\\') {
     const std::string name = subKey.substr(root.size() + 1);
-    for (const auto& k : order_) {
+    for (const auto& [k, values] : values_) {
       if (EqualsNoCase(k, name)) {
         result = next_++;
         open_[result] = k;

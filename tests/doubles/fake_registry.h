@@ -43,6 +43,8 @@ class FakeRegistry final : public Registry {
   // Sets or replaces one value of a zone's subkey.
   void SetValue(const std::string& key, const std::string& valueName, FakeValue value);
   void RemoveValue(const std::string& key, const std::string& valueName);
+  // Gives a zone's "Dynamic DST" subkey a REG_BINARY value named by year.
+  void SetYearRecord(const std::string& key, int year, const std::string& tzi);
 
   std::uint32_t platformId = kVerPlatformWin32Nt;
   bool versionCallFails = false;
@@ -71,7 +73,8 @@ class FakeRegistry final : public Registry {
   long Open(RegKey key, const std::string& subKey, RegKey& result);
 
   std::vector<std::string> order_;                                  // subkeys, enumeration order
-  std::map<std::string, std::map<std::string, FakeValue>> values_;  // subkey -> values
+  // subkey ("Zone", or "Zone\\Dynamic DST" below one) -> values
+  std::map<std::string, std::map<std::string, FakeValue>> values_;
   std::map<RegKey, std::string> open_;                              // handle -> subkey ("" = root)
   RegKey next_ = 0x1000;
 };

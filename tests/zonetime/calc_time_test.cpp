@@ -112,6 +112,15 @@ TEST_F(Conversion, ADaylightSourceZoneShiftsEveryResultBackAnHour) {
   EXPECT_EQ(Convert(MakeTime(2003, 6, 15, 14, 35, 20), 1, 2), "20:05");
 }
 
+TEST_F(Conversion, AZoneInDaylightSavingMovesByItsOwnDaylightBiasOrByAnHourWithoutOne) {
+  ZoneRuleRecord lordHowe = Zone(-630, true);
+  lordHowe.DaylightBias = -30;  // half an hour ahead in summer
+  Zones({Zone(0, false), lordHowe, Zone(-60, true)});
+  EXPECT_EQ(Convert(MakeTime(2027, 2, 20, 12, 0, 0), 1, 2), "23:00");
+  EXPECT_EQ(Convert(MakeTime(2027, 2, 20, 12, 0, 0), 1, 3), "14:00");
+  EXPECT_EQ(Convert(MakeTime(2027, 2, 20, 23, 0, 0), 2, 3), "14:00");
+}
+
 TEST_F(Conversion, AZoneNumberOutsideTheCatalogueEndsTheProgram) {
   Zones({Zone(0, false)});
   EXPECT_THROW(Convert(MakeTime(2003, 6, 15, 12, 0, 0), 1, 2), testing::ProgramEnded);

@@ -73,7 +73,8 @@ TEST_F(TzRegistryTest, FindsNoOtherKey) {
   for (const std::string& other :
        {std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones"),
         std::string("SOFTWARE"), std::string("SOFTWARE\\Microsoft"), kPath + "\\",
-        kPath + "\\Atlantis Standard Time", kPath + "\\Pacific Standard Time\\Dynamic DST",
+        kPath + "\\Atlantis Standard Time", kPath + "\\UTC\\Dynamic DST",
+        kPath + "\\Morocco Standard Time\\Dynamic DST\\2027", kPath + "\\UTC\\",
         kPath + "X", std::string("\\") + kPath}) {
     RegKey key = 12345;
     EXPECT_EQ(registry_.RegOpenKeyExA(kHkeyLocalMachine, other, 0, kKeyRead, key),
@@ -96,7 +97,17 @@ TEST_F(TzRegistryTest, OpensZoneKeysByFullPathOrBelowTheCatalogueKey) {
   RegKey none = 99;
   EXPECT_EQ(registry_.RegOpenKeyA(byPath, "Anything", none), kErrorFileNotFound);
   EXPECT_EQ(none, 0u);
-  for (RegKey k : {byPath, catalogue, below}) EXPECT_EQ(registry_.RegCloseKey(k), kErrorSuccess);
+  // A zone's rules of single years, by path or below its key.
+  const RegKey morocco = Open("Morocco Standard Time", catalogue);
+  const RegKey years = Open(kPath + "\\Morocco Standard Time\\Dynamic DST");
+  const RegKey yearsBelow = Open("dynamic dst", morocco);
+  const YearRecord& first = catalogue_->Find("Morocco Standard Time")->yearRecords.at(0);
+  EXPECT_EQ(Value(years, std::to_string(first.year), type), TziBytes(first.tzi));
+  EXPECT_EQ(type, kRegBinary);
+  EXPECT_EQ(Value(yearsBelow, "2027", type), Value(years, "2027", type));
+  for (RegKey k : {byPath, catalogue, below, morocco, years, yearsBelow}) {
+    EXPECT_EQ(registry_.RegCloseKey(k), kErrorSuccess);
+  }
 }
 
 TEST_F(TzRegistryTest, EnumeratesEveryZoneInCatalogueOrderThenSaysNoMore) {

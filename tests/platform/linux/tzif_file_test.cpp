@@ -114,5 +114,24 @@ TEST(TzifFile, RefusesWhatIsNoZoneFile) {
   EXPECT_FALSE(ReadSmallFile(folder.Path() + "/Europe"));
 }
 
+TEST(TzifTransitions, ListsTheChangesInOrderOrNothingForAFileThatDoesNotHoldTogether) {
+  const std::string names = std::string("LMT\0ABC\0ABD\0", 12);
+  const std::vector<ZoneType> types = {{1800, false, 0}, {10800, false, 4}, {14400, true, 8}};
+  EXPECT_EQ(TzifTransitions(VersionOneFile(types, {1, 2}, names)),
+            (std::vector<TzifTransition>{{1, 1800, 10800}, {2, 10800, 14400}}));
+  EXPECT_FALSE(TzifTransitions(VersionOneFile(types, {3}, names)));  // no type 3
+  std::string backwards = VersionOneFile(types, {1, 2}, names);
+  backwards[44 + 3] = 9;  // the first time after the second
+  EXPECT_FALSE(TzifTransitions(backwards));
+
+  ZoneFolder folder;
+  ASSERT_TRUE(folder.Compile(kPacificSource));
+  const std::string whole = folder.Read("America/Los_Angeles");
+  const std::size_t footer = whole.rfind('\n', whole.size() - 2);
+  for (std::size_t n = 0; n < footer; ++n) {
+    EXPECT_FALSE(TzifTransitions(std::string_view(whole).substr(0, n))) << n << " bytes";
+  }
+}
+
 }  // namespace
 }  // namespace tellux::zoneinfo

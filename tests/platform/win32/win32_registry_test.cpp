@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "catalogue/fill_time_zone_lists.h"
 #include "catalogue/registry_values.h"
@@ -14,8 +15,10 @@
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/ole_date_services.h"
 #include "platform/win32/registry_settings.h"
+#include "tests/doubles/fake_clock.h"
 #include "tests/doubles/recording_message_box.h"
 #include "tests/doubles/throwing_program_end.h"
+#include "zonetime/calc_time.h"
 
 namespace tellux::win32 {
 namespace {
@@ -90,6 +93,39 @@ TEST_F(MachineCatalogue, ZonesWithoutOffsetAreFound) {
   Load();
   ASSERT_GT(zeroBiasZone_, 0);
   EXPECT_EQ(catalogue_.ZoneRule[static_cast<std::size_t>(zeroBiasZone_)].Bias, 0);
+}
+
+TEST_F(MachineCatalogue, LordHoweAndCasablancaInAndOutOfTheirDaylightPeriods) {
+  testing::FakeClock day;
+  const Services onADay{registry_, day, locale_, dates_, settings_, messages_, end_};
+  // Noon UTC in a zone, "hh:mm", and whether its panel is yellow, after a
+  // load with the clock on that day of 2027.
+  auto noonIn = [&](int month, int date, std::string_view zone) {
+    day.utc = day.local = testing::MakeTime(2027, month, date, 12, 0, 0);
+    catalogue_ = catalogue::ZoneCatalogue{};
+    catalogue::CatalogueTargets targets{catalogue_, version_, zoneName_, lists_, zeroBiasZone_};
+    catalogue::FillTimeZoneLists(onADay, targets);
+    const auto k = static_cast<std::size_t>(Find(zone));
+    std::int16_t charPos = 0;
+    const std::string separator = ":";
+    SYSTEMTIME result{};
+    zonetime::CalcTime(onADay, {catalogue_.ZoneRule, separator, charPos}, day.utc, result,
+                       zeroBiasZone_, static_cast<std::int16_t>(k));
+    char text[32];
+    std::snprintf(text, sizeof text, "%02u:%02u %s", result.wHour % 100u, result.wMinute % 100u,
+                  catalogue_.ZoneRule[k].InDaylight != 0 ? "yellow" : "white");
+    return std::string(text);
+  };
+  EXPECT_EQ(noonIn(1, 15, "Lord Howe Standard Time"), "23:00 yellow");  // +11
+  EXPECT_EQ(noonIn(6, 15, "Lord Howe Standard Time"), "22:30 white");   // +10:30
+  // Windows keeps Morocco as +00 with an hour of daylight saving outside
+  // Ramadan, dated year by year under Dynamic DST; its standing record has
+  // the last listed year's dates, which would put 20 February 2027 at +01.
+  EXPECT_EQ(noonIn(2, 20, "Morocco Standard Time"), "12:00 white");   // Ramadan: +00
+  EXPECT_EQ(noonIn(6, 15, "Morocco Standard Time"), "13:00 yellow");  // +01
+  EXPECT_EQ(catalogue_.ZoneRule[static_cast<std::size_t>(zeroBiasZone_)].InDaylight, 0);
+  EXPECT_TRUE(messages_.texts.empty());
+  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
 class RawRegistry : public ::testing::Test {
