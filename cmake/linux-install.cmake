@@ -1,5 +1,6 @@
 # Installing on Linux as a desktop application: the program, its menu entry,
-# its icon in the hicolor theme, AppStream metadata and a manual page.
+# its icon in the hicolor theme, AppStream metadata and a manual page; and
+# the Debian package CPack makes of them (cpack -G DEB, or scripts/package).
 
 include(GNUInstallDirs)
 
@@ -78,3 +79,33 @@ install(DIRECTORY ${desktop_out}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/ic
 install(FILES ${desktop_out}/tellux-time.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${desktop_out}/copyright ${desktop_out}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tellux-time)
+
+# --- Debian package ---
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tellux-time)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tellux Time developers")
+set(CPACK_PACKAGE_CONTACT "${TELLUX_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clock and converter for four time zones")
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TELLUX_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TELLUX_HOMEPAGE})
+# Libraries from dpkg-shlibdeps; the zones come from the tz database.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS tzdata)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The synopsis line is CPACK_PACKAGE_DESCRIPTION_SUMMARY.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tellux Time is a small, fast time-zone clock and converter. Its one window
+has four rows; each row has an editable time box, an hour spin control and
+a list of every time zone in the tz database, sorted by offset from UTC.
+.
+Once a second the window title shows the running time of the chosen row's
+zone. A time typed into one row, or stepped by an hour, shows in the other
+three rows as the same instant in their zones.")
+include(CPack)
