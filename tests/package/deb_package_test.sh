@@ -109,7 +109,8 @@ echo "== on X11 the window's class is the entry's StartupWMClass"
 if command -v xvfb-run >/dev/null; then
   wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
   # shellcheck disable=SC2016
-  classes=$(xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+  # On the X server, whatever platform the caller chose for the tests.
+  classes=$(env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     "$1" >/dev/null 2>&1 &
     app=$!
     for _ in $(seq 300); do
