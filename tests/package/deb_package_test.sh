@@ -108,8 +108,8 @@ app=""
 echo "== on X11 the window's class is the entry's StartupWMClass"
 if command -v xvfb-run >/dev/null; then
   wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
-  # shellcheck disable=SC2016
   # On the X server, whatever platform the caller chose for the tests.
+  # shellcheck disable=SC2016
   classes=$(env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     "$1" >/dev/null 2>&1 &
     app=$!
