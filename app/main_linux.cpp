@@ -12,6 +12,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellux Time");
+  // Ties the window to its desktop entry (the Wayland app id); TELLUX_APP_ID
+  // is set where the install rules name the entry.
+  QApplication::setDesktopFileName(QStringLiteral(TELLUX_APP_ID));
 
   tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());

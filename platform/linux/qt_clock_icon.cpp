@@ -20,6 +20,13 @@ QPixmap DrawClock(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
+  PaintClock(p, size);
+  return pixmap;
+}
+
+}  // namespace
+
+void PaintClock(QPainter& p, int size) {
   p.setRenderHint(QPainter::Antialiasing);
 
   const double s = size;
@@ -52,10 +59,7 @@ QPixmap DrawClock(int size) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(40, 40, 48));
   p.drawEllipse(centre, s * 0.06, s * 0.06);
-  return pixmap;
 }
-
-}  // namespace
 
 QIcon ClockIcon() {
   QIcon icon;
