@@ -30,6 +30,15 @@ int ReadTwoDigits(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+bool PictureHasDayPeriod(std::string_view picture) {
+  bool quoted = false;
+  for (char c : picture) {
+    if (c == '\'') quoted = !quoted;
+    if (!quoted && c == 't') return true;
+  }
+  return false;
+}
+
 std::optional<double> ReadTimePicture(std::string_view text, std::string_view picture,
                                       const std::string& am, const std::string& pm) {
   int hour12 = -1, hour24 = -1, minute = -1, second = 0;

@@ -11,6 +11,9 @@
 
 namespace tellux {
 
+// Whether picture writes a day period (an unquoted t).
+bool PictureHasDayPeriod(std::string_view picture);
+
 // The time of day of text as a fraction of a day, when text is written in
 // picture: each number one or two digits in range, each literal as in the
 // picture, blanks in the picture matching any blanks (or none) in the text,

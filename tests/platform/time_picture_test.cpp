@@ -25,6 +25,14 @@ TEST(ReadTimePicture, TheDayPeriodMayStandBeforeTheHour) {
   EXPECT_EQ(ReadTimePicture("pm 2:35:20", "tt h:mm:ss", "AM", "PM"), std::nullopt);
 }
 
+TEST(PictureHasDayPeriod, OnlyAnUnquotedT) {
+  EXPECT_TRUE(PictureHasDayPeriod("h:mm:ss tt"));
+  EXPECT_TRUE(PictureHasDayPeriod("tt h:mm:ss"));
+  EXPECT_FALSE(PictureHasDayPeriod("H:mm:ss"));
+  EXPECT_FALSE(PictureHasDayPeriod("HH' h 'mm' min 'ss' s'"));
+  EXPECT_FALSE(PictureHasDayPeriod("HH:mm' at'"));
+}
+
 TEST(ReadTimePicture, FieldsOutOfRangeOrMissingAreNoTime) {
   EXPECT_EQ(ReadTimePicture("24:00:00", "HH:mm:ss", "", ""), std::nullopt);
   EXPECT_EQ(ReadTimePicture("23:60:00", "HH:mm:ss", "", ""), std::nullopt);
