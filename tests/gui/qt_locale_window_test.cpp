@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/linux/qt_frm_time_view.h"
+#include "tests/doubles/call_counter.h"
 #include "tests/reliability/real_locale_services.h"
 #include "zonetime/calc_time.h"
 
@@ -51,7 +52,9 @@ class LocaleWindow : public ::testing::TestWithParam<const char*> {
   }
   void Leave(int panel) {
     Edit(panel).setFocus(Qt::MouseFocusReason);
+    testing::CallCounter leaves(form->PanelBox(panel).LostFocus);
     QTest::keyClick(&Edit(panel), Qt::Key_Tab);
+    EXPECT_EQ(leaves.calls, 1) << "box " << panel << " was not left";
   }
   void ClickUp(int panel) {
     QTest::mouseClick(view->UpButton(form->UpDown[static_cast<std::size_t>(panel)]), Qt::LeftButton);
@@ -97,7 +100,7 @@ TEST_P(LocaleWindow, ATimeTypedAsTheLocaleWritesItReadsAsMeant) {
     QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
   ExpectRows(2, 21 * 60 + 45);
-  QTest::keyClick(&edit, Qt::Key_Tab);
+  Leave(2);
   ExpectRows(2, 21 * 60 + 45);
   ClickDown(2);
   ExpectRows(2, 20 * 60 + 45);
