@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/checked16.h"
+#include "platform/read_number.h"
 #include "platform/text.h"
 
 namespace tellux::zonetime {
@@ -34,6 +35,16 @@ bool CutShowsMinute(DateServices& dates, const std::string& separator, const std
   return Cut(dates.FormatGeneralDate(other), separator, ignored) == cut;
 }
 
+// Whether the two characters the cut took out of t at position are the
+// seconds of time, in any script's digits: then the cut is the time without
+// its seconds, as in most locales, and nothing need be read back.
+bool CutTookTheSeconds(const std::string& t, std::int16_t position, double time) {
+  if (position == 0) return false;
+  const long long second = std::llround(time * kSecondsPerDay) % 60;
+  const std::string digits{static_cast<char>('0' + second / 10), static_cast<char>('0' + second % 10)};
+  return WithAsciiDigits(text::Mid(text::Left(t, position + 2LL), position + 1LL)) == digits;
+}
+
 bool ReadsAsMinute(DateServices& dates, const std::string& text, double time) {
   const std::optional<double> read = dates.ReadGeneralDate(text);
   return read && std::llround(*read * kSecondsPerDay) == std::llround(time * kSecondsPerDay) / 60 * 60;
@@ -50,7 +61,8 @@ std::string RemoveSeconds(DateServices& dates, const std::string& TimeSeparator,
   // min 20 s"), the cut keeps the seconds or takes the minutes. A time of day
   // is then written in the locale's own form without seconds, if that reads
   // back as its minute; everywhere the cut works it stands.
-  if (date && std::trunc(*date) == 0 && !CutShowsMinute(dates, TimeSeparator, cut, *date)) {
+  if (date && std::trunc(*date) == 0 && !CutTookTheSeconds(t, CharPos, *date) &&
+      !CutShowsMinute(dates, TimeSeparator, cut, *date)) {
     std::string shorter = dates.FormatShortTime(*date);
     if (ReadsAsMinute(dates, shorter, *date)) return shorter;
   }

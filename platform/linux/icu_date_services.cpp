@@ -38,9 +38,9 @@ icu::UnicodeString PatternOf(const icu::DateFormat* format) {
 // pattern as the locale services write times (see readable_time_pattern.h),
 // so the general date form writes and reads the same texts.
 icu::UnicodeString Readable(const icu::UnicodeString& pattern) {
-  const std::u16string amPm =
+  const std::u16string readable =
       ReadableTimePattern({pattern.getBuffer(), static_cast<std::size_t>(pattern.length())});
-  return {amPm.data(), static_cast<int32_t>(amPm.size())};
+  return {readable.data(), static_cast<int32_t>(readable.size())};
 }
 
 // A strict reading format for pattern; null when ICU refuses it.

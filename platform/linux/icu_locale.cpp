@@ -43,10 +43,10 @@ void UseReadablePattern(icu::DateFormat* format) {
   if (simple == nullptr) return;
   icu::UnicodeString pattern;
   simple->toPattern(pattern);
-  const std::u16string amPm =
+  const std::u16string readable =
       ReadableTimePattern({pattern.getBuffer(), static_cast<std::size_t>(pattern.length())});
-  if (amPm != std::u16string_view(pattern.getBuffer(), static_cast<std::size_t>(pattern.length()))) {
-    simple->applyPattern(icu::UnicodeString(amPm.data(), static_cast<int32_t>(amPm.size())));
+  if (readable != std::u16string_view(pattern.getBuffer(), static_cast<std::size_t>(pattern.length()))) {
+    simple->applyPattern(icu::UnicodeString(readable.data(), static_cast<int32_t>(readable.size())));
   }
 }
 
