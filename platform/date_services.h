@@ -24,6 +24,10 @@ class DateServices {
   // alone when the date part is zero, the short date alone when the time is
   // zero, otherwise the short date, a blank and the long time.
   virtual std::string FormatGeneralDate(double date) = 0;
+
+  // The time of day of a date value in the user locale's short time form,
+  // which has no seconds ("2:35 PM", "14 h 35"). Empty on failure.
+  virtual std::string FormatShortTime(double date) = 0;
 };
 
 }  // namespace tellux

@@ -17,7 +17,8 @@ class Locale {
   Locale& operator=(const Locale&) = delete;
   virtual ~Locale() = default;
 
-  // Reads one locale text (kLocaleSTime, kLocaleS2359, kLocaleSDecimal). With
+  // Reads one locale text (kLocaleSTime, kLocaleS1159, kLocaleS2359,
+  // kLocaleSDecimal). With
   // cchData 0 it returns the size needed, NUL included, and writes nothing.
   // Otherwise it writes the text and a NUL into the first cchData characters
   // of *lcData and returns how many it wrote. 0 on failure.

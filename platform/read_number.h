@@ -3,6 +3,7 @@
 // point).
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tellux {
@@ -13,6 +14,12 @@ namespace tellux {
 // at the first other character; a text that starts with no number reads as 0.
 // Overflow run-time error when the number is too large for a double.
 double Val(std::string_view text);
+
+// text with every Unicode decimal digit (Arabic-Indic, Devanagari, fullwidth,
+// ...) written as the ASCII digit of the same value; everything else,
+// malformed bytes included, is copied as it stands. Digits of other scripts
+// come from locales that write their times in them and from native keyboards.
+std::string WithAsciiDigits(std::string_view text);
 
 // The whole text, less blanks around it, read as a number in the same form;
 // nullopt when it is empty, holds anything else, or is too large.

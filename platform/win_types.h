@@ -69,6 +69,7 @@ constexpr std::uint32_t kLocaleUserDefault = 0x0400;
 constexpr std::uint32_t kLocaleSystemDefault = 0x0800;
 constexpr std::uint32_t kLocaleSDecimal = 0x0E;
 constexpr std::uint32_t kLocaleSTime = 0x1E;
+constexpr std::uint32_t kLocaleS1159 = 0x28;
 constexpr std::uint32_t kLocaleS2359 = 0x29;
 
 // Colours as Windows COLORREF: 0x00BBGGRR.

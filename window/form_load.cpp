@@ -45,6 +45,20 @@ std::string OffsetText(std::int32_t bias, const std::string& decimalSeparator) {
   return number + " hours";
 }
 
+// The character the panels find between hour and minute. Locales that put a
+// word there report it with blanks or quotes around it (" h ", " 'h' " for
+// "14 h 35"); the word is what both the program's texts and typed ones hold,
+// where a blank also stands between minutes and seconds. A text of nothing
+// else gives its first character, as every other text does.
+std::string SeparatorOf(const std::string& reported) {
+  const std::string text = catalogue::StripTerminator(reported);
+  for (long long k = 1; k <= text::Len(text); ++k) {
+    const std::string c = text::FirstChar(text::Mid(text, k));
+    if (c != " " && c != "'" && c != "\u00A0" && c != "\u202F") return c;
+  }
+  return text::FirstChar(reported);
+}
+
 }  // namespace
 
 std::string frmTime::ReadLocaleText(std::uint32_t lcType) {
@@ -57,8 +71,9 @@ std::string frmTime::ReadLocaleText(std::uint32_t lcType) {
 
 void frmTime::Form_Load() {
   TrapAndEnd(services_, "Form_Load", [&] {
-    TimeSeparator = text::FirstChar(ReadLocaleText(kLocaleSTime));
+    TimeSeparator = SeparatorOf(ReadLocaleText(kLocaleSTime));
     PmDesignator = catalogue::StripTerminator(ReadLocaleText(kLocaleS2359));
+    AmDesignator = catalogue::StripTerminator(ReadLocaleText(kLocaleS1159));
 
     std::uint32_t adjustment = 0;
     std::uint32_t increment = 0;

@@ -82,6 +82,7 @@ class frmTime {
   std::int16_t EditValue = 0;
   std::int16_t ZeroBiasZone = 0;
   std::string TimeSeparator;
+  std::string AmDesignator;
   std::string PmDesignator;
   catalogue::ZoneCatalogue Catalogue;
   std::array<std::int16_t, 4> SavedZone{};

@@ -1,6 +1,8 @@
 #pragma once
 // Re-renders a time text in the user locale's general date form and cuts out
 // its seconds: the second time separator and the two characters after it.
+// A time of day whose cut text would not read back as its minute (a time form
+// with words around its separators) gets the locale's short time instead.
 
 #include <cstdint>
 #include <string>

@@ -12,6 +12,7 @@
 #include <cstddef>
 
 #include "platform/date_value.h"
+#include "platform/linux/readable_time_pattern.h"
 
 namespace tellux {
 namespace {
@@ -32,6 +33,14 @@ icu::UnicodeString PatternOf(const icu::DateFormat* format) {
     simple->toPattern(pattern);
   }
   return pattern;
+}
+
+// pattern as the locale services write times (see readable_time_pattern.h),
+// so the general date form writes and reads the same texts.
+icu::UnicodeString Readable(const icu::UnicodeString& pattern) {
+  const std::u16string readable =
+      ReadableTimePattern({pattern.getBuffer(), static_cast<std::size_t>(pattern.length())});
+  return {readable.data(), static_cast<int32_t>(readable.size())};
 }
 
 // A strict reading format for pattern; null when ICU refuses it.
@@ -121,12 +130,18 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
   }
   dateFormat->setTimeZone(*icu::TimeZone::getGMT());
   mediumTime->setTimeZone(*icu::TimeZone::getGMT());
+  shortTime->setTimeZone(*icu::TimeZone::getGMT());
+  for (icu::DateFormat* format : {mediumTime.get(), shortTime.get()}) {
+    if (auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format)) {
+      simple->applyPattern(Readable(PatternOf(simple)));
+    }
+  }
 
   // Times: the locale's own with and without seconds, then 12-hour with day
   // period and 24-hour, which people type whatever their locale.
   std::vector<icu::UnicodeString> times = {PatternOf(mediumTime.get()), PatternOf(shortTime.get())};
   for (const char16_t* skeleton : {u"hmsa", u"hma", u"Hms", u"Hm"}) {
-    times.push_back(generator->getBestPattern(skeleton, status));
+    times.push_back(Readable(generator->getBestPattern(skeleton, status)));
   }
   if (U_FAILURE(status)) return;
 
@@ -151,6 +166,7 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
   calendar_ = std::move(calendar);
   dateFormat_ = std::move(dateFormat);
   timeFormat_ = std::move(mediumTime);
+  shortTimeFormat_ = std::move(shortTime);
 }
 
 IcuDateServices::~IcuDateServices() = default;
@@ -207,6 +223,20 @@ std::string IcuDateServices::FormatGeneralDate(double date) {
   if (day != 0) dateFormat_->format(*calendar_, out, ignored);
   if (day != 0 && seconds != 0) out.append(u' ');
   if (day == 0 || seconds != 0) timeFormat_->format(*calendar_, out, ignored);
+  std::string result;
+  out.toUTF8String(result);
+  return result;
+}
+
+std::string IcuDateServices::FormatShortTime(double date) {
+  if (!calendar_ || !std::isfinite(date)) return {};
+  const double seconds = std::round(std::fabs(date - std::trunc(date)) * 86400.0);
+  UErrorCode status = U_ZERO_ERROR;
+  calendar_->setTime(std::fmod(seconds, 86400.0) * 1000.0, status);
+  if (U_FAILURE(status)) return {};
+  icu::UnicodeString out;
+  icu::FieldPosition ignored;
+  shortTimeFormat_->format(*calendar_, out, ignored);
   std::string result;
   out.toUTF8String(result);
   return result;

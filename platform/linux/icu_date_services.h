@@ -38,10 +38,16 @@ class IcuDateServices final : public DateServices {
   // or not a number.
   std::string FormatGeneralDate(double date) override;
 
+  // ICU's short time style ("2:35\u202fPM", "14 h 35"). Times here are
+  // written as the locale services write them: AM/PM for flexible day
+  // periods, no words before a leading hour.
+  std::string FormatShortTime(double date) override;
+
  private:
   std::unique_ptr<icu::Calendar> calendar_;  // GMT, pure Gregorian
   std::unique_ptr<icu::DateFormat> dateFormat_;
   std::unique_ptr<icu::DateFormat> timeFormat_;
+  std::unique_ptr<icu::DateFormat> shortTimeFormat_;
   // Tried in turn when reading; each must take the whole text.
   struct ReadFormat {
     std::unique_ptr<icu::DateFormat> format;

@@ -5,6 +5,7 @@
 #include <unicode/fieldpos.h>
 #include <unicode/fpositer.h>
 #include <unicode/locid.h>
+#include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 #include <unicode/udat.h>
 #include <unicode/unistr.h>
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+
+#include "platform/linux/readable_time_pattern.h"
 
 namespace tellux {
 namespace {
@@ -32,6 +35,19 @@ bool IsHourField(int32_t field) {
 bool IsDayPeriodField(int32_t field) {
   return field == UDAT_AM_PM_FIELD || field == UDAT_AM_PM_MIDNIGHT_NOON_FIELD ||
          field == UDAT_FLEXIBLE_DAY_PERIOD_FIELD;
+}
+
+// Has format write times the panels read back (see readable_time_pattern.h).
+void UseReadablePattern(icu::DateFormat* format) {
+  auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format);
+  if (simple == nullptr) return;
+  icu::UnicodeString pattern;
+  simple->toPattern(pattern);
+  const std::u16string readable =
+      ReadableTimePattern({pattern.getBuffer(), static_cast<std::size_t>(pattern.length())});
+  if (readable != std::u16string_view(pattern.getBuffer(), static_cast<std::size_t>(pattern.length()))) {
+    simple->applyPattern(icu::UnicodeString(readable.data(), static_cast<int32_t>(readable.size())));
+  }
 }
 
 // Writes text and a NUL into the first cch bytes of *buffer, the Windows
@@ -86,6 +102,7 @@ IcuLocale::Texts IcuLocale::Build(const std::string& name) {
 
   std::unique_ptr<icu::DateFormat> format(
       icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale));
+  UseReadablePattern(format.get());
   // Our own copy of the format's calendar, in GMT so the machine's zone never
   // shifts the hour; of the same kind, so formatting needs no copy of it.
   std::unique_ptr<icu::Calendar> calendar(format ? format->getCalendar()->clone() : nullptr);
@@ -117,7 +134,10 @@ IcuLocale::Texts IcuLocale::Build(const std::string& name) {
     const icu::DateFormatSymbols symbols(locale, symbolStatus);
     int32_t count = 0;
     const icu::UnicodeString* amPm = symbols.getAmPmStrings(count);
-    if (dayPeriod && U_SUCCESS(symbolStatus) && count >= 2) texts.pmDesignator = ToUtf8(amPm[1]);
+    if (dayPeriod && U_SUCCESS(symbolStatus) && count >= 2) {
+      texts.amDesignator = ToUtf8(amPm[0]);
+      texts.pmDesignator = ToUtf8(amPm[1]);
+    }
   }
   // Windows never reports an empty separator; a locale without one gets ":".
   if (texts.timeSeparator.empty()) texts.timeSeparator.push_back(':');
@@ -144,6 +164,8 @@ int IcuLocale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::s
   switch (lcType) {
     case kLocaleSTime:
       return WriteWithNul(texts->timeSeparator, lcData, cchData);
+    case kLocaleS1159:
+      return WriteWithNul(texts->amDesignator, lcData, cchData);
     case kLocaleS2359:
       return WriteWithNul(texts->pmDesignator, lcData, cchData);
     case kLocaleSDecimal:

@@ -27,13 +27,15 @@ class IcuLocale final : public Locale {
   ~IcuLocale() override;
 
   // kLocaleSTime: the text between hour and minute in the locale's time
-  // format; kLocaleS2359: the PM text, empty when the time format has no day
-  // period; kLocaleSDecimal: the decimal separator. Other types fail.
+  // format; kLocaleS1159 and kLocaleS2359: the AM and PM texts, empty when
+  // the time format has no day period; kLocaleSDecimal: the decimal separator. Other types fail.
   int GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::string* lcData,
                      int cchData) override;
 
   // The time of day of *time (the date fields are ignored) in ICU's medium
-  // time style of the locale, e.g. "2:35:20\u202fPM" in en_US. Only flags 0
+  // time style of the locale, e.g. "2:35:20\u202fPM" in en_US, written so
+  // that it reads back (see readable_time_pattern.h): zh_TW writes
+  // "上午6:26:20", not the flexible day period "清晨6:26:20". Only flags 0
   // and a null format are supported; anything else fails.
   int GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const SYSTEMTIME* time,
                      const char* format, std::string* timeStr, int cchTime) override;
@@ -44,6 +46,7 @@ class IcuLocale final : public Locale {
     std::unique_ptr<icu::DateFormat> timeFormat;  // null when ICU failed
     std::unique_ptr<icu::Calendar> calendar;      // GMT, so no zone shifts the hour
     std::string timeSeparator;
+    std::string amDesignator;
     std::string pmDesignator;
     std::string decimalSeparator;
   };

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/time_picture.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/system_time.h"
 #include "platform/win32/windows_api.h"
@@ -41,6 +42,15 @@ std::optional<std::string> ReadAnsi(Call call) {
 
 int Win32Locale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::string* lcData,
                                 int cchData) {
+  if (lcType == kLocaleS1159 || lcType == kLocaleS2359) {
+    // A 24-hour clock writes no day period, yet some locales still name one
+    // (ja-JP "午後" beside "H:mm:ss"); read with it, "12:47" would be taken
+    // for a morning time. Such a clock reports none, as on Linux.
+    const auto picture = ReadAnsi([&](char* buffer, int size) {
+      return ::GetLocaleInfoA(locale, LOCALE_STIMEFORMAT | LOCALE_USE_CP_ACP, buffer, size);
+    });
+    if (picture && !PictureHasDayPeriod(*picture)) return Deliver({}, lcData, cchData);
+  }
   const auto text = ReadAnsi([&](char* buffer, int size) {
     return ::GetLocaleInfoA(locale, lcType | LOCALE_USE_CP_ACP, buffer, size);
   });

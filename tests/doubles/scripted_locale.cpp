@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "platform/date_value.h"
+#include "platform/time_picture.h"
 
 namespace tellux::testing {
 namespace {
@@ -77,6 +78,27 @@ LocaleScript Finnish() {
   return s;
 }
 
+LocaleScript Korean() {
+  LocaleScript s;
+  s.amDesignator = "\uC624\uC804";
+  s.pmDesignator = "\uC624\uD6C4";
+  s.timePicture = "tt h:mm:ss";
+  s.datePicture = "yyyy-MM-dd";
+  return s;
+}
+
+LocaleScript CanadianFrench() {
+  LocaleScript s;
+  s.timeSeparator = " h ";
+  s.amDesignator = "a.m.";
+  s.pmDesignator = "p.m.";
+  s.decimal = ",";
+  s.timePicture = "HH' h 'mm' min 'ss' s'";
+  s.shortTimePicture = "HH' h 'mm";
+  s.datePicture = "yyyy-MM-dd";
+  return s;
+}
+
 std::string FormatTimePicture(const LocaleScript& s, const SYSTEMTIME& t) {
   if (t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59 || t.wMilliseconds > 999) return {};
   std::string out;
@@ -112,6 +134,7 @@ int ScriptedLocale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, s
   const LocaleScript& s = locale == kLocaleSystemDefault ? system : user;
   switch (lcType) {
     case kLocaleSTime: return CopyOut(s.timeSeparator, lcData, cchData);
+    case kLocaleS1159: return CopyOut(s.amDesignator, lcData, cchData);
     case kLocaleS2359: return CopyOut(s.pmDesignator, lcData, cchData);
     case kLocaleSDecimal: return CopyOut(s.decimal, lcData, cchData);
     default: return 0;
@@ -204,6 +227,12 @@ std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view inp
 
   std::smatch m;
   if (std::regex_match(text, m, p.timeOnly)) return readTime(m, 1);
+  for (const std::string* picture : {&user.timePicture, &user.shortTimePicture}) {
+    if (picture->empty()) continue;
+    if (const auto time = ReadTimePicture(text, *picture, user.amDesignator, user.pmDesignator)) {
+      return time;
+    }
+  }
   if (std::regex_match(text, m, p.dateOnly)) return readDate(m, 1);
   if (std::regex_match(text, m, p.dateTime)) {
     const auto d = readDate(m, 1);
@@ -221,6 +250,21 @@ std::string ScriptedDateServices::FormatGeneralDate(double date) {
   if (whole == 0) return FormatTimePicture(user, t);
   if (!hasTime) return FormatDatePicture(user, t);
   return FormatDatePicture(user, t) + " " + FormatTimePicture(user, t);
+}
+
+std::string ScriptedDateServices::FormatShortTime(double date) {
+  LocaleScript shorter = user;
+  std::string& p = shorter.timePicture;
+  const auto s = p.find('s');
+  if (!user.shortTimePicture.empty()) {
+    p = user.shortTimePicture;
+  } else if (s != std::string::npos) {
+    const auto m = p.find_last_of('m', s);
+    const auto from = m == std::string::npos ? s : m + 1;
+    p.erase(from, p.find_first_not_of('s', s) == std::string::npos ? std::string::npos
+                                                                     : p.find_first_not_of('s', s) - from);
+  }
+  return FormatTimePicture(shorter, date_value::ToSystemTime(date));
 }
 
 }  // namespace tellux::testing

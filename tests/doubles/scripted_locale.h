@@ -3,7 +3,7 @@
 // time and short-date pictures. ScriptedLocale answers the locale calls (the
 // user locale for locale texts, the system locale for time formatting);
 // ScriptedDateServices reads and writes the general date form of a user
-// locale.
+// locale, and also reads a time in the script's own time pictures.
 
 #include <memory>
 #include <optional>
@@ -22,6 +22,9 @@ struct LocaleScript {
   // Windows time picture: h/hh 12-hour, H/HH 24-hour, m/mm, s/ss, t/tt
   // day period, quoted literals. Separators are written literally.
   std::string timePicture = "h:mm:ss tt";
+  // The same without seconds; empty: timePicture less its seconds field and
+  // what stands before it.
+  std::string shortTimePicture;
   // Short date picture: d/dd, M/MM, yyyy.
   std::string datePicture = "M/d/yyyy";
 };
@@ -29,6 +32,8 @@ struct LocaleScript {
 LocaleScript EnglishUs();  // "h:mm:ss tt", AM/PM, M/d/yyyy
 LocaleScript German();     // "HH:mm:ss", no PM, dd.MM.yyyy, decimal ","
 LocaleScript Finnish();    // "H.mm.ss", separator ".", no PM, d.M.yyyy
+LocaleScript Korean();     // "tt h:mm:ss", 오전/오후 before the hour, yyyy-MM-dd
+LocaleScript CanadianFrench();  // "HH' h 'mm' min 'ss' s'", separator " h ", yyyy-MM-dd
 
 // The time of day of t in picture; empty when a field is out of range.
 std::string FormatTimePicture(const LocaleScript& script, const SYSTEMTIME& t);
@@ -57,6 +62,8 @@ class ScriptedDateServices final : public DateServices {
 
   std::optional<double> ReadGeneralDate(std::string_view text) override;
   std::string FormatGeneralDate(double date) override;
+  // The time picture without its seconds and what stands before them.
+  std::string FormatShortTime(double date) override;
 
  private:
   struct Patterns;

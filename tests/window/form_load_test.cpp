@@ -195,5 +195,21 @@ TEST_F(ShutDown, AnErrorAtStartUpEndsTheProgramWithoutStoringAnything) {
   EXPECT_EQ(t.settings.writes, 0);
 }
 
+TEST_F(StartUp, ReadsTheAmDesignatorAndTakesTheWordOfASeparatorWithBlanksOrQuotes) {
+  t.SetUserLocale(testing::CanadianFrench());
+  Start();
+  EXPECT_EQ(form->TimeSeparator, "h");
+  EXPECT_EQ(form->AmDesignator, "a.m.");
+  EXPECT_EQ(form->PmDesignator, "p.m.");
+  testing::LocaleScript quoted = testing::CanadianFrench();
+  quoted.timeSeparator = " 'h' ";
+  t.SetUserLocale(quoted);
+  Start();
+  EXPECT_EQ(form->TimeSeparator, "h");
+  quoted.timeSeparator = " ";  // nothing but a blank: the blank it is
+  t.SetUserLocale(quoted);
+  Start();
+  EXPECT_EQ(form->TimeSeparator, " ");
+}
 }  // namespace
 }  // namespace tellux

@@ -187,5 +187,78 @@ TEST_F(ManualEntry, AnyLengthOfPastedTextIsHandledWithoutEndingTheProgram) {
   EXPECT_TRUE(t.messages.texts.empty());
 }
 
+TEST_F(ManualEntry, ADayPeriodBeforeTheHourIsSkippedAndThePmRuleStillApplies) {
+  t.SetUserLocale(testing::Korean());
+  t.locale.system = testing::Korean();
+  Start();
+  form->Timer1.Fire();
+  EXPECT_EQ(form->AmDesignator, "\uC624\uC804");
+  EXPECT_EQ(form->Text1.Text(), "\uC624\uD6C4 4:35");
+  form->Text1.UserEdit("\uC624\uD6C4 2:35");
+  EXPECT_EQ(Hour(1), 14);
+  EXPECT_EQ(Minute(1), 35);
+  form->Text1.UserEdit("\uC624\uC804 12:10");
+  EXPECT_EQ(Hour(1), 0);
+  form->Text1.UserEdit("  \uC624\uD6C4 12:10");
+  EXPECT_EQ(Hour(1), 12);
+  // Other leading text still reads as hour 0.
+  form->Text1.UserEdit("at 9:45");
+  EXPECT_EQ(Hour(1), 0);
+  form->Text1.UserEdit("\uC624 9:45");
+  EXPECT_EQ(Hour(1), 0);
+}
+
+TEST_F(ManualEntry, WordsBetweenTheDayPeriodAndTheHourAreSkippedToo) {
+  testing::LocaleScript ewe = testing::EnglishUs();
+  ewe.amDesignator = "\u014Bdi";
+  ewe.pmDesignator = "\u0263etr\u0254";
+  t.SetUserLocale(ewe);
+  Start();
+  form->Text1.UserEdit("\u0263etr\u0254 ga 2:35");
+  EXPECT_EQ(Hour(1), 14);
+  form->Text1.UserEdit("\u014Bdi ga 6:26");
+  EXPECT_EQ(Hour(1), 6);
+  EXPECT_EQ(Minute(1), 26);
+}
+
+TEST_F(ManualEntry, DigitsOfOtherScriptsReadAsTheirValues) {
+  form->Text1.UserEdit("\u0662:\u0663\u0665 PM");  // Arabic-Indic 2:35
+  EXPECT_EQ(Hour(1), 14);
+  EXPECT_EQ(Minute(1), 35);
+  form->Text1.UserEdit("\u06F9:\u06F0\u06F5");  // Persian 9:05
+  EXPECT_EQ(Hour(1), 9);
+  EXPECT_EQ(Minute(1), 5);
+  form->Text1.UserEdit("\u0967\u0967:\u096A\u096B PM");  // Devanagari 11:45
+  EXPECT_EQ(Hour(1), 23);
+  EXPECT_EQ(Minute(1), 45);
+  EXPECT_EQ(form->Text0.Text(), "3:15 AM");  // India, from 23:45 in Berlin
+}
+
+TEST_F(ManualEntry, SecondsAfterADotSeparatorAreNoFractionOfTheMinute) {
+  t.SetUserLocale(testing::Finnish());
+  t.locale.system = testing::Finnish();
+  Start();
+  form->Text1.UserEdit("14.35.45");
+  EXPECT_EQ(Hour(1), 14);
+  EXPECT_EQ(Minute(1), 35);
+  form->Text1.UserEdit("9.59.59");
+  EXPECT_EQ(Minute(1), 59);
+}
+
+TEST_F(ManualEntry, AWordSeparatorReadsTypedTimesAndTheProgramsOwn) {
+  t.SetUserLocale(testing::CanadianFrench());
+  t.locale.system = testing::CanadianFrench();
+  Start();
+  form->Timer1.Fire();
+  EXPECT_EQ(form->TimeSeparator, "h");
+  EXPECT_EQ(form->Text1.Text(), "16 h 35");
+  form->Text1.UserEdit("14 h 05");
+  EXPECT_EQ(Hour(1), 14);
+  EXPECT_EQ(Minute(1), 5);
+  EXPECT_EQ(form->Text0.Text(), "17 h 35");
+  form->Text1.UserEdit("9 h 50 min 45 s");
+  EXPECT_EQ(Hour(1), 9);
+  EXPECT_EQ(Minute(1), 50);
+}
 }  // namespace
 }  // namespace tellux

@@ -75,5 +75,23 @@ TEST_F(SpinControls, BeforeTheFirstTickTheyStepTheEmptyRecord) {
   EXPECT_EQ(form->Text0.Text(), "11:00 PM");
 }
 
+TEST_F(SpinControls, ADayPeriodBeforeTheHourStepsThroughNoonAndMidnight) {
+  t.SetUserLocale(testing::Korean());
+  t.locale.system = testing::Korean();
+  Start();
+  form->Timer1.Fire();
+  form->Text1.UserEdit("\uC624\uC804 11:10");
+  form->UpDown[1].UserUp();
+  EXPECT_EQ(form->Text1.Text(), "\uC624\uD6C4 12:10");
+  EXPECT_EQ(form->PanelTime[1].wHour, 12);
+  form->Text1.UserEdit("\uC624\uD6C4 11:10");
+  form->UpDown[1].UserUp();
+  EXPECT_EQ(form->Text1.Text(), "\uC624\uC804 12:10");
+  EXPECT_EQ(form->PanelTime[1].wHour, 0);
+  form->UpDown[1].UserDown();
+  EXPECT_EQ(form->PanelTime[1].wHour, 23);
+  EXPECT_EQ(form->PanelTime[0].wHour, 2);  // India, from 23:10 in Berlin
+  EXPECT_EQ(form->PanelTime[0].wMinute, 40);
+}
 }  // namespace
 }  // namespace tellux

@@ -56,5 +56,20 @@ TEST(RemoveSeconds, ADateAloneHasNoTimeToCut) {
   EXPECT_EQ(cut("15.06.2003"), "15.06.2003");
 }
 
+TEST(RemoveSeconds, WordsAroundTheSeparatorsGiveTheShortTimeNotAMinuteCut) {
+  Cut cut(testing::CanadianFrench());
+  cut.separator = "h";  // as the panels take it
+  EXPECT_EQ(cut("14 h 35 min 20 s"), "14 h 35");
+  EXPECT_EQ(cut("14 h 35 min 00 s"), "14 h 35");
+  EXPECT_EQ(cut("14 h 35"), "14 h 35");
+  // What is no time stays as the cut leaves it.
+  EXPECT_EQ(cut("h h h"), "h ");
+}
+
+TEST(RemoveSeconds, ADayPeriodBeforeTheHourKeepsTheCut) {
+  Cut cut(testing::Korean());
+  EXPECT_EQ(cut("\uC624\uD6C4 2:35:20"), "\uC624\uD6C4 2:35");
+  EXPECT_EQ(cut.charPos, 8);
+}
 }  // namespace
 }  // namespace tellux::zonetime

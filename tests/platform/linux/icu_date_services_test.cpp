@@ -164,5 +164,24 @@ TEST(GeneralDateReading, DatesOutsideTheYears100To9999AreRefused) {
   EXPECT_DOUBLE_EQ(dates.ReadGeneralDate("01.01.0100").value_or(-1), DateSerial(100, 1, 1));
 }
 
+TEST(GeneralDateShortTime, TheLocalesTimeWithoutSeconds) {
+  const double afternoon = (14 * 3600 + 35 * 60 + 20) / 86400.0;
+  IcuDateServices english("en_US");
+  EXPECT_EQ(english.FormatShortTime(afternoon), "2:35\u202FPM");
+  EXPECT_EQ(english.FormatShortTime(45000.0 + afternoon), "2:35\u202FPM");  // the date plays no part
+  IcuDateServices canada("fr_CA");
+  EXPECT_EQ(canada.FormatShortTime(afternoon), "14 h 35");
+  EXPECT_EQ(canada.ReadGeneralDate("14 h 35"), (14 * 3600 + 35 * 60) / 86400.0);
+  EXPECT_EQ(canada.ReadGeneralDate("14 h 35 min 20 s"), afternoon);
+}
+
+TEST(GeneralDateShortTime, FlexibleDayPeriodsAreWrittenAndReadAsAmPm) {
+  IcuDateServices taiwan("zh_TW");
+  const double morning = (6 * 3600 + 26 * 60 + 20) / 86400.0;
+  EXPECT_EQ(taiwan.FormatGeneralDate(morning), "\u4E0A\u53486:26:20");
+  EXPECT_EQ(taiwan.FormatShortTime(morning), "\u4E0A\u53486:26");
+  EXPECT_EQ(taiwan.ReadGeneralDate("\u4E0B\u53482:35:20"), (14 * 3600 + 35 * 60 + 20) / 86400.0);
+}
+
 }  // namespace
 }  // namespace tellux

@@ -265,5 +265,28 @@ TEST_F(LocaleEnvironment, TheMadeLocaleServesTheEnvironmentsUser) {
   EXPECT_EQ(Info(*locale, kLocaleUserDefault, kLocaleSDecimal), ",");
 }
 
+TEST(IcuLocaleDayPeriods, TheAmTextComesWithThePmTextOfATwelveHourClock) {
+  IcuLocale korean("ko_KR", "ko_KR");
+  EXPECT_EQ(Info(korean, kLocaleUserDefault, kLocaleS1159), "\uC624\uC804");
+  EXPECT_EQ(TimeText(korean, kLocaleSystemDefault, TimeOfDay(6, 26, 20)), "\uC624\uC804 6:26:20");
+  IcuLocale german("de_DE", "de_DE");
+  EXPECT_EQ(Info(german, kLocaleUserDefault, kLocaleS1159), "");
+}
+
+TEST(IcuLocaleDayPeriods, FlexibleDayPeriodsAreWrittenAsAmAndPm) {
+  IcuLocale taiwan("zh_TW", "zh_TW");
+  EXPECT_EQ(Info(taiwan, kLocaleUserDefault, kLocaleS1159), "\u4E0A\u5348");
+  EXPECT_EQ(Info(taiwan, kLocaleUserDefault, kLocaleS2359), "\u4E0B\u5348");
+  EXPECT_EQ(TimeText(taiwan, kLocaleSystemDefault, TimeOfDay(6, 26, 20)), "\u4E0A\u53486:26:20");
+  EXPECT_EQ(TimeText(taiwan, kLocaleSystemDefault, TimeOfDay(1, 5, 0)), "\u4E0A\u53481:05:00");
+  EXPECT_EQ(TimeText(taiwan, kLocaleSystemDefault, TimeOfDay(21, 5, 0)), "\u4E0B\u53489:05:00");
+}
+
+TEST(IcuLocaleSeparators, AWordBetweenHourAndMinuteIsReportedWithItsBlanks) {
+  IcuLocale canada("fr_CA", "fr_CA");
+  EXPECT_EQ(Info(canada, kLocaleUserDefault, kLocaleSTime), " h ");
+  EXPECT_EQ(TimeText(canada, kLocaleSystemDefault, TimeOfDay(14, 35, 20)), "14 h 35 min 20 s");
+}
+
 }  // namespace
 }  // namespace tellux

@@ -42,6 +42,7 @@ TEST_F(EnglishUser, SeparatorsAndDayPeriod) {
   EXPECT_EQ(Info(locale_, kLocaleSTime), ":");
   EXPECT_EQ(Info(locale_, kLocaleSDecimal), ".");
   EXPECT_EQ(Info(locale_, kLocaleS2359), "PM");
+  EXPECT_EQ(Info(locale_, kLocaleS1159), "AM");
 }
 
 TEST_F(EnglishUser, TimeOfDayHasSecondsAndDayPeriod) {
@@ -80,6 +81,13 @@ TEST_F(GermanUser, DecimalCommaAndTwentyFourHourClock) {
   EXPECT_EQ(Info(locale_, kLocaleSDecimal), ",");
   EXPECT_EQ(Info(locale_, kLocaleSTime), ":");
   EXPECT_EQ(TimeOf(locale_, kAfternoon), "13:02:03");
+}
+
+TEST_F(GermanUser, ATwentyFourHourClockHasNoDayPeriodTexts) {
+  // Read with a PM text, "12:47" would be taken for a quarter to one at night.
+  EXPECT_EQ(Info(locale_, kLocaleS2359), "");
+  EXPECT_EQ(Info(locale_, kLocaleS1159), "");
+  EXPECT_EQ(locale_.GetLocaleInfoA(kLocaleUserDefault, kLocaleS2359, nullptr, 0), 1);
 }
 
 TEST_F(GermanUser, NonAsciiTextArrivesAsUtf8) {
