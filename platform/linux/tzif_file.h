@@ -24,11 +24,13 @@ struct TzifFile {
 // last standard-time period, written as a POSIX string too.
 std::optional<std::string> TzifRule(std::string_view bytes);
 
-// Reads the regular file at path (at most 1 MiB; zone files are a few KiB)
+// Reads the regular file at path (at most 64 KiB; zone files are a few KiB)
 // and its rule.
 std::optional<TzifFile> ReadTzifFile(const std::string& path);
 
-// The whole regular file at path, at most 1 MiB; nullopt otherwise.
+// The whole regular file at path, at most 64 KiB, refused by its size
+// before any byte is read; nullopt otherwise. Never blocks on a FIFO or a
+// device.
 std::optional<std::string> ReadSmallFile(const std::string& path);
 
 }  // namespace tellux::zoneinfo
