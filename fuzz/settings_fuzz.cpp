@@ -28,9 +28,9 @@ const std::filesystem::path& Base() {
   static const std::filesystem::path base = [] {
     std::error_code ec;
     const std::filesystem::path shm = "/dev/shm";
-    std::string pattern = ((std::filesystem::is_directory(shm, ec) ? shm
-                                                                     : std::filesystem::temp_directory_path()) /
-                           "tellux-fuzz-XXXXXX").string();
+    const std::filesystem::path dir =
+        std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
+    std::string pattern = (dir / "tellux-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     return std::filesystem::path(pattern);
   }();

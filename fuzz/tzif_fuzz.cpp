@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(rule->size() < size, "a rule longer than its file");
   (void)ZoneFileHash(bytes);
   if (const std::optional<PosixTzRule> parsed = ParsePosixTz(*rule)) {
-    Check(TziBytes(TziFromRule(WithDaylightAhead(*parsed))).size() == 44, "a record that is not 44 bytes");
+    Check(TziBytes(TziFromRule(WithDaylightAhead(*parsed))).size() == 44,
+          "a record that is not 44 bytes");
   }
   return 0;
 }
