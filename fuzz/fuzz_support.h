@@ -1,26 +1,15 @@
 #pragma once
-// Shared by the fuzz harnesses: a started window on the test doubles and the
-// way a harness reports a broken invariant (abort, so libFuzzer keeps the
-// input).
+// Shared by the window's fuzz harnesses: a window on the test doubles, run
+// as the user runs it.
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
+#include "fuzz/fuzz_check.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
 #include "window/frm_time.h"
 
 namespace tellux::fuzz {
-
-[[noreturn]] inline void Broken(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-inline void Check(bool ok, const char* what) {
-  if (!ok) Broken(what);
-}
 
 // Raises event as the view does; the program must never end.
 template <class Event>

@@ -22,10 +22,15 @@ using namespace tellux;
 
 constexpr const char* kKeys[] = {"TimeZone1", "TimeZone2", "TimeZone3", "TimeZone4", "Selection"};
 
-// A folder of its own for the settings file, made once per run.
+// A folder of its own for the settings file, made once per run; in memory
+// where there is such a folder, since every input is written and synced.
 const std::filesystem::path& Base() {
   static const std::filesystem::path base = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tellux-fuzz-XXXXXX").string();
+    std::error_code ec;
+    const std::filesystem::path shm = "/dev/shm";
+    const std::filesystem::path dir =
+        std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
+    std::string pattern = (dir / "tellux-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     return std::filesystem::path(pattern);
   }();

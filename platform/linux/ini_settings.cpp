@@ -9,9 +9,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <ctime>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 namespace tellux {
@@ -85,16 +84,28 @@ Line Classify(std::string_view text) {
 // The file's lines; an absent file has none. nullopt when it exists but
 // cannot be read, so a save never replaces what it could not see.
 std::optional<std::vector<Line>> Load(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec) && !ec) return std::vector<Line>{};
+  // Without O_NONBLOCK a FIFO in the file's place would hold the program in
+  // open(); only a regular file is read.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::vector<Line>{};
     return std::nullopt;
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  std::string all = std::move(content).str();
+  struct stat st {};
+  std::string all;
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  char buffer[8192];
+  while (ok) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    all.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (!ok) return std::nullopt;
   if (all.rfind("\xEF\xBB\xBF", 0) == 0) all.erase(0, 3);  // a byte order mark
 
   std::vector<Line> lines;
@@ -172,9 +183,28 @@ bool WriteAll(int fd, const std::string& data) {
   return true;
 }
 
+// Removes what a save killed part-way left behind: "<file>.XXXXXX" files of
+// mkostemp's making that have not been touched for a while, so that a save
+// another instance is writing at this moment is left alone.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& file) {
+  constexpr std::time_t kStaleSeconds = 60;
+  const std::string prefix = file.filename().string() + ".";
+  const std::time_t now = std::time(nullptr);
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(file.parent_path(), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+    struct stat st {};
+    if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (now - st.st_mtime >= kStaleSeconds) ::unlink(it->path().c_str());
+  }
+}
+
 bool ReplaceAtomically(const std::filesystem::path& file, const std::string& content) {
   const std::filesystem::path dir = file.parent_path();
   if (!MakeDirectories(dir)) return false;
+  RemoveStaleTemporaryFiles(file);
   std::string temp = file.string() + ".XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return false;

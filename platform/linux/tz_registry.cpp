@@ -43,7 +43,11 @@ std::optional<std::size_t> TzRegistry::Below(std::size_t node, const std::string
   if (node == kOtherRoot) return std::nullopt;
   std::string_view path(subKey);
   if (node == kMachineRoot) {
-    if (WindowsIdEqual(path, kCataloguePath)) return kCatalogueKey;
+    // Without a readable tz database there is no catalogue to offer: the key
+    // is missing, so the load says so rather than showing empty lists.
+    if (WindowsIdEqual(path, kCataloguePath)) {
+      return catalogue_.Entries().empty() ? std::nullopt : std::optional<std::size_t>(kCatalogueKey);
+    }
     if (path.size() <= kCataloguePath.size() + 1 || path[kCataloguePath.size()] != '\\' ||
         !WindowsIdEqual(path.substr(0, kCataloguePath.size()), kCataloguePath)) {
       return std::nullopt;

@@ -9,9 +9,10 @@
 // reports itself as Windows NT 10.0.
 //
 // Failure values are Windows error codes: kErrorFileNotFound (2) for any
-// other key or value, kErrorInvalidHandle (6) for a handle this view did not
-// hand out or has closed, kErrorMoreData (234) and kErrorNoMoreItems (259)
-// as platform/registry.h describes. Nothing here throws.
+// other key or value, and for the catalogue key itself when the catalogue is
+// empty (no readable tz database); kErrorInvalidHandle (6) for a handle this
+// view did not hand out or has closed; kErrorMoreData (234) and
+// kErrorNoMoreItems (259) as platform/registry.h describes. Nothing here throws.
 
 #include <cstddef>
 #include <map>

@@ -12,7 +12,9 @@ namespace tellux::zoneinfo {
 namespace {
 
 constexpr std::size_t kHeaderSize = 44;
-constexpr std::size_t kMaxFileSize = 1 << 20;
+// Real zone files are a few KiB; anything far larger is not one and is not
+// worth reading.
+constexpr std::size_t kMaxFileSize = 64 << 10;
 
 std::uint32_t BigEndian32(std::string_view b, std::size_t at) {
   return (std::uint32_t{static_cast<unsigned char>(b[at])} << 24) |
@@ -195,7 +197,9 @@ std::optional<std::string> TzifRule(std::string_view b) {
 }
 
 std::optional<std::string> ReadSmallFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK a FIFO named here would hold the program in open();
+  // only a regular file is read after that.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return std::nullopt;
   std::optional<std::string> result;
   struct stat st {};

@@ -42,11 +42,13 @@ struct TzifTransition {
 // file that is truncated or malformed or lists its times out of order.
 std::optional<std::vector<TzifTransition>> TzifTransitions(std::string_view bytes);
 
-// Reads the regular file at path (at most 1 MiB; zone files are a few KiB)
+// Reads the regular file at path (at most 64 KiB; zone files are a few KiB)
 // and its rule.
 std::optional<TzifFile> ReadTzifFile(const std::string& path);
 
-// The whole regular file at path, at most 1 MiB; nullopt otherwise.
+// The whole regular file at path, at most 64 KiB, refused by its size
+// before any byte is read; nullopt otherwise. Never blocks on a FIFO or a
+// device.
 std::optional<std::string> ReadSmallFile(const std::string& path);
 
 }  // namespace tellux::zoneinfo

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <regex>
+#include <unordered_map>
 
 #include "platform/date_value.h"
 #include "platform/time_picture.h"
@@ -197,7 +198,19 @@ std::optional<double> ScriptedDateServices::ReadGeneralDate(std::string_view inp
   // No date text is long; the regex engine recurses per character.
   if (input.size() > 64) return std::nullopt;
   const Patterns& p = PatternsFor(user);
-  const std::string text(input);
+  // Reading is pure and the regex engine slow; the program reads the same
+  // few renderings again and again (fuzz runs read millions), so results
+  // are remembered, within a bound.
+  static std::unordered_map<std::string, std::optional<double>> known;
+  std::string memo = p.key + '\x1E' + std::string(input);
+  if (const auto found = known.find(memo); found != known.end()) return found->second;
+  if (known.size() >= 4096) known.clear();
+  const std::optional<double> value = ReadUncached(p, std::string(input));
+  known.emplace(std::move(memo), value);
+  return value;
+}
+
+std::optional<double> ScriptedDateServices::ReadUncached(const Patterns& p, const std::string& text) {
 
   const auto readDate = [&](const std::smatch& m, std::size_t at) -> std::optional<double> {
     int day = 0, month = 0, year = 0;

@@ -68,6 +68,7 @@ class ScriptedDateServices final : public DateServices {
  private:
   struct Patterns;
   const Patterns& PatternsFor(const LocaleScript& script);
+  std::optional<double> ReadUncached(const Patterns& p, const std::string& text);
   std::shared_ptr<Patterns> patterns_;
 };
 
