@@ -9,6 +9,8 @@ namespace {
 constexpr std::int32_t kHour = 3600;
 constexpr int kMaxOffsetHours = 24;
 constexpr int kMaxTimeHours = 167;
+// The furthest a standard time can be written from UTC: 24:59:59.
+constexpr std::int32_t kMaxStandardOffset = (kMaxOffsetHours + 1) * kHour - 1;
 
 enum class DateForm { kMonthWeekDay, kJulian, kZeroBased };
 
@@ -188,6 +190,11 @@ std::optional<PosixTzRule> ParsePosixTz(std::string_view tz) {
   if (!end || !r.AtEnd()) return std::nullopt;
 
   if (CoversWholeYear(*start, *end, rule.standardOffset - rule.daylightOffset)) {
+    // The year-round time becomes the standard time, so it must be an offset
+    // a standard time can have: one implied an hour ahead of 24:09 is not.
+    if (rule.daylightOffset > kMaxStandardOffset || rule.daylightOffset < -kMaxStandardOffset) {
+      return std::nullopt;
+    }
     PosixTzRule fixed;
     fixed.standardAbbreviation = rule.daylightAbbreviation;
     fixed.standardOffset = rule.daylightOffset;
