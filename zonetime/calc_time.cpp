@@ -27,8 +27,8 @@ long long DaylightShift(const ZoneRuleRecord& zone) {
 
 }  // namespace
 
-std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time) {
-  std::string buffer(255, ' ');
+std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time, char fill) {
+  std::string buffer(255, fill);
   locale.GetTimeFormatA(kLocaleSystemDefault, 0, &time, nullptr, &buffer, 254);
   return text::BeforeNul(buffer);
 }
