@@ -1,6 +1,7 @@
 #include "zonetime/calc_time.h"
 
 #include "platform/error_trap.h"
+#include "platform/floor_div.h"
 #include "platform/run_time_error.h"
 #include "platform/text.h"
 #include "zonetime/remove_seconds.h"
@@ -14,8 +15,6 @@ const ZoneRuleRecord& Zone(const std::vector<ZoneRuleRecord>& rules, std::int16_
   }
   return rules[static_cast<std::size_t>(number)];
 }
-
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 // Minutes a zone in daylight saving runs ahead of its standard time. Most
 // zones say -60; Lord Howe says -30, and Morocco's Ramadan months, which the

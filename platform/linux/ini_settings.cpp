@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/text.h"
+
 namespace tellux {
 namespace {
 
@@ -37,22 +39,8 @@ bool IsPlainText(std::string_view s) {
   return true;
 }
 
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) {
-      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
+// Blanks around names and values: spaces and tabs.
+std::string_view Trim(std::string_view s) { return text::Trim(s, " \t"); }
 
 Line Classify(std::string_view text) {
   Line line;
@@ -145,8 +133,8 @@ std::vector<std::size_t> SectionOfEach(std::vector<Line>& lines) {
 std::size_t FindSetting(const std::vector<Line>& lines, const std::vector<std::size_t>& sectionOf,
                         std::string_view section, std::string_view key) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind == LineKind::kSetting && SameName(lines[i].name, key) &&
-        SameName(lines[sectionOf[i]].name, section)) {
+    if (lines[i].kind == LineKind::kSetting && text::EqualNoCase(lines[i].name, key) &&
+        text::EqualNoCase(lines[sectionOf[i]].name, section)) {
       return i;
     }
   }
@@ -287,7 +275,7 @@ bool IniSettings::SaveSetting(std::string_view appName, std::string_view section
   } else {
     std::size_t header = lines.size();
     for (std::size_t i = 0; i < lines.size() && header == lines.size(); ++i) {
-      if (lines[i].kind == LineKind::kSection && SameName(lines[i].name, section)) header = i;
+      if (lines[i].kind == LineKind::kSection && text::EqualNoCase(lines[i].name, section)) header = i;
     }
     Line added{LineKind::kSetting, setting, std::string(key), std::string(value)};
     if (header < lines.size()) {

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/floor_div.h"
+
 namespace tellux::zoneinfo {
 namespace {
 
 constexpr std::int32_t kDay = 86400;
-
-std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
-  const std::int32_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 // Seconds to minutes, halves away from zero.
 std::int32_t Minutes(std::int32_t seconds) {
@@ -18,7 +15,7 @@ std::int32_t Minutes(std::int32_t seconds) {
 }
 
 SYSTEMTIME Change(const PosixTransition& t) {
-  const std::int32_t days = FloorDiv(t.time, kDay);
+  const auto days = static_cast<std::int32_t>(FloorDiv(t.time, kDay));
   const std::int32_t rest = t.time - days * kDay;
   const int weekShift = days >= 4 ? 1 : (days <= -4 ? -1 : 0);
   int week = t.week;

@@ -2,15 +2,12 @@
 
 #include <chrono>
 
+#include "platform/floor_div.h"
+
 namespace tellux::zoneinfo {
 namespace {
 
 constexpr std::int64_t kDay = 86400;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  const std::int64_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 // Seconds to minutes, halves away from zero, as the standing record rounds.
 std::int32_t Minutes(std::int32_t seconds) {
