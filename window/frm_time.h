@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "catalogue/zone_catalogue.h"
 #include "platform/controls.h"
