@@ -1,10 +1,8 @@
 #include "platform/win32/win32_frm_time_view.h"
 
-// commctrl.h and oleacc.h need windows.h first, which windows_api.h gives.
+// commctrl.h needs windows.h first, which windows_api.h gives.
 #include "platform/win32/windows_api.h"
 #include <commctrl.h>
-#include <initguid.h>  // the accessibility GUIDs are defined in this file only
-#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -65,48 +63,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-// Screen-reader names through IAccPropServices (oleacc). The names are
-// cleared again before the windows go; COM is initialised for as long as
-// the view needs it.
-struct Win32FrmTimeView::Accessibility {
-  Accessibility() {
-    const HRESULT init = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted = SUCCEEDED(init);
-    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-      services = nullptr;
-    }
-  }
-  Accessibility(const Accessibility&) = delete;
-  Accessibility& operator=(const Accessibility&) = delete;
-  ~Accessibility() {
-    if (services != nullptr) {
-      MSAAPROPID name = PROPID_ACC_NAME;
-      for (HWND hwnd : named) services->ClearHwndProps(hwnd, OBJID_CLIENT, CHILDID_SELF, &name, 1);
-      services->Release();
-    }
-    if (comStarted) ::CoUninitialize();
-  }
-  // False when the system has no property service; the window text of
-  // buttons and labels still names them.
-  bool Name(HWND hwnd, const std::string& text) {
-    if (services == nullptr) return false;
-    const std::wstring wide = Utf8ToWide(text);
-    if (FAILED(services->SetHwndPropStr(hwnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                        wide.c_str()))) {
-      return false;
-    }
-    named.push_back(hwnd);
-    return true;
-  }
-
-  bool comStarted = false;
-  IAccPropServices* services = nullptr;
-  std::vector<HWND> named;
-};
-
 Win32FrmTimeView::Win32FrmTimeView(frmTime& form, HINSTANCE instance)
-    : form_(form), instance_(instance), accessibility_(std::make_unique<Accessibility>()) {
+    : form_(form), instance_(instance), accessibility_(std::make_unique<AccessibleNames>()) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/accessible_names.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_api.h"
 #include "window/frm_time.h"
@@ -87,8 +88,7 @@ class Win32FrmTimeView {
   UniqueHwnd window_;
   UniqueHfont font_;
   std::map<ColorRef, UniqueHbrush> brushes_;
-  struct Accessibility;
-  std::unique_ptr<Accessibility> accessibility_;
+  std::unique_ptr<AccessibleNames> accessibility_;
 };
 
 }  // namespace tellux::win32
