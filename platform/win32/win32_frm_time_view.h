@@ -47,7 +47,9 @@ class Win32FrmTimeView {
     Control* control = nullptr;
     HWND hwnd = nullptr;
     int id = 0;
-    ColorRef shownColor = kColorWindow;  // the back colour the edit was last drawn in
+    // The back colour the edit was last drawn in: what it shows, not part of
+    // the binding, so a refresh may note it.
+    mutable ColorRef shownColor = kColorWindow;
   };
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
