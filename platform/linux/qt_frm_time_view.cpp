@@ -108,8 +108,10 @@ QtFrmTimeView::QtFrmTimeView(frmTime& form) : form_(form) {
   PlaceWidgets();  // after the captions are in, see there
   SetTabOrder();
   ConnectUserEvents();
+  // As in the Win32 view, each control refreshes its own binding, by
+  // reference: bindings_ is complete and never changes after this.
   for (const Binding& b : bindings_) {
-    b.control->ModelChanged = [this, b] {
+    b.control->ModelChanged = [this, &b] {
       if (!drawingHeld_) Refresh(b);
     };
   }
