@@ -9,11 +9,6 @@ namespace {
 
 constexpr std::int32_t kDay = 86400;
 
-// Seconds to minutes, halves away from zero.
-std::int32_t Minutes(std::int32_t seconds) {
-  return seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
-}
-
 SYSTEMTIME Change(const PosixTransition& t) {
   const auto days = static_cast<std::int32_t>(FloorDiv(t.time, kDay));
   const std::int32_t rest = t.time - days * kDay;
@@ -50,12 +45,16 @@ void PutDate(std::string& out, const SYSTEMTIME& s) {
 
 }  // namespace
 
+std::int32_t RecordMinutes(std::int32_t seconds) {
+  return seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
+}
+
 TziRecord TziFromRule(const PosixTzRule& posix) {
   const PosixTzRule rule = WithDaylightAhead(posix);
   TziRecord r;
-  r.Bias = Minutes(rule.standardOffset);
+  r.Bias = RecordMinutes(rule.standardOffset);
   if (!rule.hasDaylight) return r;
-  r.DaylightBias = Minutes(rule.daylightOffset) - r.Bias;
+  r.DaylightBias = RecordMinutes(rule.daylightOffset) - r.Bias;
   r.DaylightDate = Change(rule.daylightStart);
   r.StandardDate = Change(rule.daylightEnd);
   return r;
