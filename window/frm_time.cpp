@@ -44,29 +44,25 @@ Control& frmTime::ControlByName(std::string_view name) {
     base = name.substr(0, open);
     index = static_cast<std::size_t>(name[open + 1] - '0');
   }
+  const bool indexed = base != name;
   auto element = [&](auto& members) -> Control* {
-    return base != name && index < members.size() ? &members[index] : nullptr;
+    return indexed && index < members.size() ? &members[index] : nullptr;
   };
-  Control* found = nullptr;
-  if (base == "Option1") found = element(Option1);
-  else if (base == "UpDown") found = element(UpDown);
-  else if (base == "ComboTZ") found = element(ComboTZ);
-  else if (base == "txtTime") found = element(txtTime);
-  else if (base == "Label2") found = element(Label2);
-  else if (name == "Text0") found = &Text0;
-  else if (name == "Text1") found = &Text1;
-  else if (name == "Text2") found = &Text2;
-  else if (name == "Text3") found = &Text3;
-  else if (name == "txtLocTime") found = &txtLocTime;
-  else if (name == "txtSysTime") found = &txtSysTime;
-  else if (name == "txtAdjust") found = &txtAdjust;
-  else if (name == "Frame1") found = &Frame1;
-  else if (name == "txtTZBias") found = &txtTZBias;
-  else if (name == "txtTZName") found = &txtTZName;
-  else if (name == "txtTZSName") found = &txtTZSName;
-  else if (name == "Timer1") found = &Timer1;
-  if (found == nullptr) throw std::logic_error("the layout names no control: " + std::string(name));
-  return *found;
+  auto single = [&](Control& member) -> Control* { return indexed ? nullptr : &member; };
+  const std::pair<std::string_view, Control*> named[] = {
+      {"Option1", element(Option1)},        {"UpDown", element(UpDown)},
+      {"ComboTZ", element(ComboTZ)},        {"txtTime", element(txtTime)},
+      {"Label2", element(Label2)},          {"Text0", single(Text0)},
+      {"Text1", single(Text1)},             {"Text2", single(Text2)},
+      {"Text3", single(Text3)},             {"txtLocTime", single(txtLocTime)},
+      {"txtSysTime", single(txtSysTime)},   {"txtAdjust", single(txtAdjust)},
+      {"Frame1", single(Frame1)},           {"txtTZBias", single(txtTZBias)},
+      {"txtTZName", single(txtTZName)},     {"txtTZSName", single(txtTZSName)},
+      {"Timer1", single(Timer1)}};
+  for (const auto& [n, control] : named) {
+    if (n == base && control != nullptr) return *control;
+  }
+  throw std::logic_error("the layout names no control: " + std::string(name));
 }
 
 void frmTime::ApplyLayout() {
