@@ -4,10 +4,12 @@
 
 #include <QApplication>
 
-#include "platform/linux/first_paint_report.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_frm_time_view.h"
 #include "window/frm_time.h"
+#if TELLUX_FIRST_PAINT_REPORT
+#include "bench/first_paint_report.h"
+#endif
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -22,7 +24,9 @@ int main(int argc, char** argv) {
   // The window has drawn the clock icon; the program's other windows (its
   // message box) show the same one rather than a second drawing of it.
   QApplication::setWindowIcon(view.windowIcon());
+#if TELLUX_FIRST_PAINT_REPORT
   tellux::ReportFirstPaintIfAsked(view);
+#endif
   view.Start();
   return QApplication::exec();
 }

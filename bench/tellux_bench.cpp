@@ -12,16 +12,20 @@
 #include <memory>
 #include <string>
 
-#include "bench/recording_message_box.h"
-#include "bench/throwing_program_end.h"
 #include "catalogue/fill_time_zone_lists.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/tz_catalogue.h"
 #include "platform/linux/tz_registry.h"
+#include "tests/doubles/recording_message_box.h"
+#include "tests/doubles/throwing_program_end.h"
 #include "window/frm_time.h"
 
 namespace tellux::bench {
 namespace {
+
+using testing::ProgramEnded;
+using testing::RecordingMessageBox;
+using testing::ThrowingProgramEnd;
 
 // The real services with the recording box and throwing end in place of
 // the Qt box and the process exit.

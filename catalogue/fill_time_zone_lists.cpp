@@ -5,9 +5,9 @@
 #include <string>
 
 #include "catalogue/registry_values.h"
-#include "catalogue/strip_terminator.h"
 #include "platform/checked16.h"
 #include "platform/error_trap.h"
+#include "platform/text.h"
 
 namespace tellux::catalogue {
 namespace {
@@ -62,7 +62,7 @@ void FillTimeZoneLists(const Services& services, CatalogueTargets& t) {
     n = checked16::Narrow(n + 1LL);
     // The catalogue holds every zone the system lists, however many.
     t.catalogue.Resize(n);
-    GetRegistryValues(services, t.catalogue, t.OsVersion, StripTerminator(name), n);
+    GetRegistryValues(services, t.catalogue, t.OsVersion, text::BeforeNul(name), n);
   }
   services.registry.RegCloseKey(catalogueKey);
 

@@ -2,9 +2,9 @@
 
 #include <new>
 
-#include "catalogue/strip_terminator.h"
 #include "platform/error_trap.h"
 #include "platform/run_time_error.h"
+#include "platform/text.h"
 #include "zonetime/daylight_saving.h"
 
 namespace tellux::catalogue {
@@ -92,7 +92,7 @@ std::string RegQueryStringValue(const Services& services, RegKey key, const std:
         kErrorSuccess) {
       return {};
     }
-    return type == kRegSz ? StripTerminator(buffer) : buffer;
+    return type == kRegSz ? text::BeforeNul(buffer) : buffer;
   });
 }
 

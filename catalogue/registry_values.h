@@ -5,15 +5,14 @@
 #include <string>
 
 #include "catalogue/zone_catalogue.h"
+#include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/win_types.h"
 
 namespace tellux::catalogue {
 
-inline constexpr const char* kNtCataloguePath =
-    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
-inline constexpr const char* kWindowsCataloguePath =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones";
+using tellux::kNtCataloguePath;
+using tellux::kWindowsCataloguePath;
 
 // The catalogue's registry path for the platform family OsVersion names.
 const char* CataloguePath(const OSVERSIONINFO& OsVersion);

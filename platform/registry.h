@@ -12,6 +12,13 @@
 
 namespace tellux {
 
+// Where the registry keeps the time zone catalogue: below HKEY_LOCAL_MACHINE,
+// one subkey a zone. The NT family and the older Windows family differ.
+inline constexpr const char* kNtCataloguePath =
+    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+inline constexpr const char* kWindowsCataloguePath =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones";
+
 class Registry {
  public:
   Registry() = default;

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "platform/run_time_error.h"
@@ -72,6 +73,28 @@ std::string FirstChar(std::string_view s) {
 std::string BeforeNul(std::string_view s) {
   const auto nul = s.find('\0');
   return std::string(nul == std::string_view::npos ? s : s.substr(0, nul));
+}
+
+namespace {
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool LessNoCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
+}
+
+std::string_view Trim(std::string_view s, std::string_view blanks) {
+  const auto first = s.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
 }  // namespace tellux::text

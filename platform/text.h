@@ -28,6 +28,15 @@ std::string FirstChar(std::string_view s);
 // The part of s before its first NUL character, or s when it holds none.
 std::string BeforeNul(std::string_view s);
 
+// Byte-wise comparisons that take ASCII letters without case, as registry
+// and settings names compare; every other byte compares exactly.
+bool EqualNoCase(std::string_view a, std::string_view b);
+bool LessNoCase(std::string_view a, std::string_view b);
+
+// s without the leading and trailing bytes that blanks lists; empty when it
+// holds nothing else.
+std::string_view Trim(std::string_view s, std::string_view blanks);
+
 }  // namespace tellux::text
 
 namespace tellux::text {

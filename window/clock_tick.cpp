@@ -4,6 +4,7 @@
 #include "platform/checked16.h"
 #include "platform/text.h"
 #include "window/frm_time.h"
+#include "zonetime/calc_time.h"
 
 namespace tellux {
 
@@ -11,14 +12,11 @@ void frmTime::Timer1_Timer() {
   TrapAndEnd(services_, "Timer1_Timer", [&] {
     SYSTEMTIME now;
     services_.clock.GetLocalTime(now);
-    std::string buffer(255, '\0');
-    services_.locale.GetTimeFormatA(kLocaleSystemDefault, 0, &now, nullptr, &buffer, 254);
-    txtLocTime.SetText(text::BeforeNul(buffer));
+    // A clock the locale refuses to format shows nothing rather than blanks.
+    txtLocTime.SetText(zonetime::FormatSystemTime(services_.locale, now, '\0'));
 
     services_.clock.GetSystemTime(now);
-    buffer.assign(255, '\0');
-    services_.locale.GetTimeFormatA(kLocaleSystemDefault, 0, &now, nullptr, &buffer, 254);
-    txtSysTime.SetText(text::BeforeNul(buffer));
+    txtSysTime.SetText(zonetime::FormatSystemTime(services_.locale, now, '\0'));
 
     std::array<SYSTEMTIME, 4> result{};
     for (std::size_t i = 0; i < 4; ++i) {

@@ -1,5 +1,7 @@
 #include "window/frm_time.h"
 
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "platform/checked16.h"
@@ -30,32 +32,42 @@ void frmTime::SetCaption(std::string caption) {
   if (CaptionChanged) CaptionChanged();
 }
 
-Control* frmTime::ControlByName(std::string_view name) {
-  static constexpr std::string_view kPanelBoxes[] = {"Text0", "Text1", "Text2", "Text3"};
-  for (int i = 0; i < 4; ++i) {
-    const std::string n = "(" + std::to_string(i) + ")";
-    if (name == "Option1" + n) return &Option1[static_cast<std::size_t>(i)];
-    if (name == "UpDown" + n) return &UpDown[static_cast<std::size_t>(i)];
-    if (name == "ComboTZ" + n) return &ComboTZ[static_cast<std::size_t>(i)];
-    if (name == "txtTime" + n) return &txtTime[static_cast<std::size_t>(i)];
-    if (name == kPanelBoxes[i]) return &PanelBox(i);
+// The layout names a control as its member does, an array element with its
+// index ("Option1(2)"). A name that is none of them is a fault in the
+// layout table, so it fails at once rather than leaving a control unplaced.
+Control& frmTime::ControlByName(std::string_view name) {
+  std::string_view base = name;
+  std::size_t index = 0;
+  const std::size_t open = name.find('(');
+  if (open != std::string_view::npos && name.size() == open + 3 && name[open + 1] >= '0' &&
+      name[open + 1] <= '9' && name.back() == ')') {
+    base = name.substr(0, open);
+    index = static_cast<std::size_t>(name[open + 1] - '0');
   }
-  for (std::size_t i = 0; i < Label2.size(); ++i) {
-    if (name == "Label2(" + std::to_string(i) + ")") return &Label2[i];
+  const bool indexed = base != name;
+  auto element = [&](auto& members) -> Control* {
+    return indexed && index < members.size() ? &members[index] : nullptr;
+  };
+  auto single = [&](Control& member) -> Control* { return indexed ? nullptr : &member; };
+  const std::pair<std::string_view, Control*> named[] = {
+      {"Option1", element(Option1)},        {"UpDown", element(UpDown)},
+      {"ComboTZ", element(ComboTZ)},        {"txtTime", element(txtTime)},
+      {"Label2", element(Label2)},          {"Text0", single(Text0)},
+      {"Text1", single(Text1)},             {"Text2", single(Text2)},
+      {"Text3", single(Text3)},             {"txtLocTime", single(txtLocTime)},
+      {"txtSysTime", single(txtSysTime)},   {"txtAdjust", single(txtAdjust)},
+      {"Frame1", single(Frame1)},           {"txtTZBias", single(txtTZBias)},
+      {"txtTZName", single(txtTZName)},     {"txtTZSName", single(txtTZSName)},
+      {"Timer1", single(Timer1)}};
+  for (const auto& [n, control] : named) {
+    if (n == base && control != nullptr) return *control;
   }
-  const std::pair<std::string_view, Control*> single[] = {
-      {"txtLocTime", &txtLocTime}, {"txtSysTime", &txtSysTime}, {"txtAdjust", &txtAdjust},
-      {"Frame1", &Frame1},         {"txtTZBias", &txtTZBias},   {"txtTZName", &txtTZName},
-      {"txtTZSName", &txtTZSName}, {"Timer1", &Timer1}};
-  for (const auto& [n, control] : single) {
-    if (name == n) return control;
-  }
-  return nullptr;
+  throw std::logic_error("the layout names no control: " + std::string(name));
 }
 
 void frmTime::ApplyLayout() {
   for (const LayoutEntry& e : FrmTimeLayout()) {
-    Control* c = ControlByName(e.name);
+    Control* c = &ControlByName(e.name);
     c->name = e.name;
     c->bounds = e.bounds;
     c->container = e.inFrame ? &Frame1 : nullptr;

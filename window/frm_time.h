@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "catalogue/zone_catalogue.h"
 #include "platform/controls.h"
@@ -88,7 +90,7 @@ class frmTime {
   std::array<std::int16_t, 4> SavedZone{};
 
  private:
-  Control* ControlByName(std::string_view name);
+  Control& ControlByName(std::string_view name);
   void ApplyLayout();
   void WireHandlers();
   std::string ReadLocaleText(std::uint32_t lcType);

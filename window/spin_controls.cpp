@@ -1,8 +1,8 @@
 // The spin controls step a panel's hour, wrapping within the day; writing the
 // box reads the time back as if typed, so the other panels follow.
 
-#include "catalogue/strip_terminator.h"
 #include "window/frm_time.h"
+#include "zonetime/calc_time.h"
 
 namespace tellux {
 
@@ -13,9 +13,7 @@ void frmTime::StepHour(std::int16_t Index, int delta) {
   if (h < 0) h = 23;
   if (h > 23) h = 0;
   record.wHour = static_cast<std::uint16_t>(h);
-  std::string buffer(255, ' ');
-  services_.locale.GetTimeFormatA(kLocaleSystemDefault, 0, &record, nullptr, &buffer, 254);
-  PanelBox(Index).SetText(RemoveSeconds(catalogue::StripTerminator(buffer)));
+  PanelBox(Index).SetText(RemoveSeconds(zonetime::FormatSystemTime(services_.locale, record)));
 }
 
 void frmTime::UpDown_DownClick(std::int16_t Index) { StepHour(Index, -1); }

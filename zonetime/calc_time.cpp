@@ -1,6 +1,7 @@
 #include "zonetime/calc_time.h"
 
 #include "platform/error_trap.h"
+#include "platform/floor_div.h"
 #include "platform/run_time_error.h"
 #include "platform/text.h"
 #include "zonetime/remove_seconds.h"
@@ -15,8 +16,6 @@ const ZoneRuleRecord& Zone(const std::vector<ZoneRuleRecord>& rules, std::int16_
   return rules[static_cast<std::size_t>(number)];
 }
 
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 // Minutes a zone in daylight saving runs ahead of its standard time. Most
 // zones say -60; Lord Howe says -30, and Morocco's Ramadan months, which the
 // catalogue records as its daylight period, +60. A catalogue that leaves the
@@ -27,8 +26,8 @@ long long DaylightShift(const ZoneRuleRecord& zone) {
 
 }  // namespace
 
-std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time) {
-  std::string buffer(255, ' ');
+std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time, char fill) {
+  std::string buffer(255, fill);
   locale.GetTimeFormatA(kLocaleSystemDefault, 0, &time, nullptr, &buffer, 254);
   return text::BeforeNul(buffer);
 }

@@ -30,8 +30,10 @@ std::string CalcTime(const Services& services, const ConversionContext& context,
                      const SYSTEMTIME& Source, SYSTEMTIME& Result, std::int16_t FromZone,
                      std::int16_t ToZone);
 
-// The time of day of time in the system locale's own format (with seconds),
-// or blanks when the locale refuses the record.
-std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time);
+// The time of day of time in the system locale's own format (with seconds).
+// The locale writes into 254 of 255 characters of fill; where it refuses the
+// record they stay, so the failure value is 255 blanks for ' ' and empty for
+// '\0'.
+std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time, char fill = ' ');
 
 }  // namespace tellux::zonetime

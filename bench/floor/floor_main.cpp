@@ -23,7 +23,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/linux/first_paint_report.h"
+#include "bench/first_paint_report.h"
 #include "window/frm_time.h"
 #include "window/frm_time_layout.h"
 

@@ -1,5 +1,7 @@
 #include "platform/linux/icu_date_services.h"
 
+#include <unicode/calendar.h>
+#include <unicode/datefmt.h>
 #include <unicode/dtptngen.h>
 #include <unicode/fieldpos.h>
 #include <unicode/gregocal.h>
@@ -7,14 +9,37 @@
 #include <unicode/parsepos.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
+#include <unicode/unistr.h>
 
 #include <cmath>
 #include <cstddef>
+#include <memory>
+#include <vector>
 
 #include "platform/date_value.h"
+#include "platform/linux/icu_utf8.h"
 #include "platform/linux/readable_time_pattern.h"
+#include "platform/linux/reading_literals.h"
 
 namespace tellux {
+
+// The formats, built once for the locale; all null when ICU failed.
+struct IcuDateServices::Formats {
+  std::unique_ptr<icu::Calendar> calendar;  // GMT, pure Gregorian
+  std::unique_ptr<icu::DateFormat> dateFormat;
+  std::unique_ptr<icu::DateFormat> timeFormat;
+  std::unique_ptr<icu::DateFormat> shortTimeFormat;
+  // Tried in turn when reading; each must take the whole text.
+  struct ReadFormat {
+    std::unique_ptr<icu::DateFormat> format;
+    bool hasDate;  // false: a time alone, whole part 0
+    // The pattern's literal characters that a text it reads must hold, in
+    // this order (see ReadingLiterals); a text without them is not tried.
+    icu::UnicodeString literals;
+  };
+  std::vector<ReadFormat> readFormats;
+};
+
 namespace {
 
 constexpr double kMillisPerDay = 86400000.0;
@@ -54,50 +79,12 @@ std::unique_ptr<icu::DateFormat> ReadingFormat(const icu::UnicodeString& pattern
   return format;
 }
 
-bool IsPatternBlank(UChar c) {
-  return u_isUWhiteSpace(c) || (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0x200E ||
-         c == 0x200F || c == 0x2028 || c == 0x2029;
-}
-
-bool IsFieldLetter(UChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-
 }  // namespace
 
-icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern) {
-  icu::UnicodeString literals;
-  int32_t beforeLastField = 0;  // literals' length up to the last field seen
-  bool quoted = false;
-  for (int32_t i = 0; i < pattern.length(); ++i) {
-    const UChar c = pattern.charAt(i);
-    if (c == u'\'') {
-      if (i + 1 < pattern.length() && pattern.charAt(i + 1) == u'\'') {
-        literals.append(c);  // '' is a quote, in quoted text or not
-        ++i;
-      } else {
-        quoted = !quoted;
-      }
-    } else if (!quoted && IsFieldLetter(c)) {
-      beforeLastField = literals.length();
-    } else if (!IsPatternBlank(c)) {
-      literals.append(c);
-    }
-  }
-  literals.truncate(beforeLastField);
-  return literals;
-}
-
-bool HoldsInOrder(const icu::UnicodeString& text, const icu::UnicodeString& literals) {
-  int32_t from = 0;
-  for (int32_t k = 0; k < literals.length(); ++k) {
-    const int32_t at = text.indexOf(literals.charAt(k), from);
-    if (at < 0) return false;
-    from = at + 1;
-  }
-  return true;
-}
-
 IcuDateServices::IcuDateServices(const std::string& userLocale)
-    : firstDay_(date_value::DateSerial(100, 1, 1)), lastDay_(date_value::DateSerial(9999, 12, 31)) {
+    : f_(std::make_unique<Formats>()),
+      firstDay_(date_value::DateSerial(100, 1, 1)),
+      lastDay_(date_value::DateSerial(9999, 12, 31)) {
   const icu::Locale locale(userLocale.c_str());
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::DateTimePatternGenerator> generator(
@@ -154,7 +141,7 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
     }
     patterns.push_back(p);
     if (auto format = ReadingFormat(p, locale)) {
-      readFormats_.push_back({std::move(format), hasDate, ReadingLiterals(p)});
+      f_->readFormats.push_back({std::move(format), hasDate, ReadingLiterals(p)});
     }
   };
   // Times before the date alone: in a locale that writes times as H.mm.ss
@@ -163,10 +150,10 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
   for (const auto& t : times) add(t, false);
   add(readDate, true);
 
-  calendar_ = std::move(calendar);
-  dateFormat_ = std::move(dateFormat);
-  timeFormat_ = std::move(mediumTime);
-  shortTimeFormat_ = std::move(shortTime);
+  f_->calendar = std::move(calendar);
+  f_->dateFormat = std::move(dateFormat);
+  f_->timeFormat = std::move(mediumTime);
+  f_->shortTimeFormat = std::move(shortTime);
 }
 
 IcuDateServices::~IcuDateServices() = default;
@@ -174,23 +161,23 @@ IcuDateServices::~IcuDateServices() = default;
 std::optional<double> IcuDateServices::ReadGeneralDate(std::string_view text) {
   // Nothing this long is a date; ICU need not look.
   constexpr std::size_t kLongestDate = 256;
-  if (!calendar_ || text.size() > kLongestDate) return std::nullopt;
+  if (!f_->calendar || text.size() > kLongestDate) return std::nullopt;
   icu::UnicodeString input = icu::UnicodeString::fromUTF8(
       icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
   input.trim();
   if (input.isEmpty()) return std::nullopt;
 
-  for (const auto& [format, hasDate, literals] : readFormats_) {
+  for (const auto& [format, hasDate, literals] : f_->readFormats) {
     // Strict reading matches every literal before the last field exactly,
     // so a text without them cannot be read this way; most texts are times,
     // which this spares the date forms tried first.
     if (!HoldsInOrder(input, literals)) continue;
-    calendar_->clear();
+    f_->calendar->clear();
     icu::ParsePosition position(0);
-    format->parse(input, *calendar_, position);
+    format->parse(input, *f_->calendar, position);
     if (position.getErrorIndex() >= 0 || position.getIndex() != input.length()) continue;
     UErrorCode status = U_ZERO_ERROR;
-    const double millis = calendar_->getTime(status);  // strict: checks every field
+    const double millis = f_->calendar->getTime(status);  // strict: checks every field
     if (U_FAILURE(status)) continue;
 
     const double epochDays = std::floor(millis / kMillisPerDay);
@@ -205,7 +192,7 @@ std::optional<double> IcuDateServices::ReadGeneralDate(std::string_view text) {
 }
 
 std::string IcuDateServices::FormatGeneralDate(double date) {
-  if (!calendar_ || !std::isfinite(date)) return {};
+  if (!f_->calendar || !std::isfinite(date)) return {};
   double day = std::trunc(date);
   double seconds = std::round(std::fabs(date - day) * 86400.0);
   if (seconds >= 86400.0) {  // rounding reached the next midnight
@@ -215,31 +202,27 @@ std::string IcuDateServices::FormatGeneralDate(double date) {
   if (day < firstDay_ || day > lastDay_) return {};
 
   UErrorCode status = U_ZERO_ERROR;
-  calendar_->setTime((day - date_value::DateSerial(1970, 1, 1)) * kMillisPerDay + seconds * 1000.0,
+  f_->calendar->setTime((day - date_value::DateSerial(1970, 1, 1)) * kMillisPerDay + seconds * 1000.0,
                      status);
   if (U_FAILURE(status)) return {};
   icu::UnicodeString out;
   icu::FieldPosition ignored;
-  if (day != 0) dateFormat_->format(*calendar_, out, ignored);
+  if (day != 0) f_->dateFormat->format(*f_->calendar, out, ignored);
   if (day != 0 && seconds != 0) out.append(u' ');
-  if (day == 0 || seconds != 0) timeFormat_->format(*calendar_, out, ignored);
-  std::string result;
-  out.toUTF8String(result);
-  return result;
+  if (day == 0 || seconds != 0) f_->timeFormat->format(*f_->calendar, out, ignored);
+  return Utf8(out);
 }
 
 std::string IcuDateServices::FormatShortTime(double date) {
-  if (!calendar_ || !std::isfinite(date)) return {};
+  if (!f_->calendar || !std::isfinite(date)) return {};
   const double seconds = std::round(std::fabs(date - std::trunc(date)) * 86400.0);
   UErrorCode status = U_ZERO_ERROR;
-  calendar_->setTime(std::fmod(seconds, 86400.0) * 1000.0, status);
+  f_->calendar->setTime(std::fmod(seconds, 86400.0) * 1000.0, status);
   if (U_FAILURE(status)) return {};
   icu::UnicodeString out;
   icu::FieldPosition ignored;
-  shortTimeFormat_->format(*calendar_, out, ignored);
-  std::string result;
-  out.toUTF8String(result);
-  return result;
+  f_->shortTimeFormat->format(*f_->calendar, out, ignored);
+  return Utf8(out);
 }
 
 }  // namespace tellux

@@ -6,15 +6,10 @@
 // fraction (platform/date_value.h); years 100 to 9999, as Windows dates.
 // Failure: an empty text when writing, nullopt when reading.
 
-#include <unicode/calendar.h>
-#include <unicode/datefmt.h>
-#include <unicode/unistr.h>
-
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/date_services.h"
 
@@ -44,31 +39,10 @@ class IcuDateServices final : public DateServices {
   std::string FormatShortTime(double date) override;
 
  private:
-  std::unique_ptr<icu::Calendar> calendar_;  // GMT, pure Gregorian
-  std::unique_ptr<icu::DateFormat> dateFormat_;
-  std::unique_ptr<icu::DateFormat> timeFormat_;
-  std::unique_ptr<icu::DateFormat> shortTimeFormat_;
-  // Tried in turn when reading; each must take the whole text.
-  struct ReadFormat {
-    std::unique_ptr<icu::DateFormat> format;
-    bool hasDate;  // false: a time alone, whole part 0
-    // The pattern's literal characters that a text it reads must hold, in
-    // this order (see ReadingLiterals); a text without them is not tried.
-    icu::UnicodeString literals;
-  };
-  std::vector<ReadFormat> readFormats_;
+  struct Formats;  // ICU's, kept out of this header
+  std::unique_ptr<Formats> f_;
   double firstDay_;
   double lastDay_;
 };
-
-// The literal characters of a date pattern that strict reading needs in the
-// text, in order: those before the pattern's last field that are not blanks
-// (a blank in a pattern takes any white space). Quoted text counts as
-// literal; a literal after the last field may be left off the text.
-icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern);
-
-// Whether text holds the characters of literals in their order, others
-// between them.
-bool HoldsInOrder(const icu::UnicodeString& text, const icu::UnicodeString& literals);
 
 }  // namespace tellux

@@ -1,5 +1,7 @@
 #include "platform/linux/icu_locale.h"
 
+#include <unicode/calendar.h>
+#include <unicode/datefmt.h>
 #include <unicode/dcfmtsym.h>
 #include <unicode/dtfmtsym.h>
 #include <unicode/fieldpos.h>
@@ -10,22 +12,22 @@
 #include <unicode/udat.h>
 #include <unicode/unistr.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
-
+#include "platform/ansi_buffer.h"
+#include "platform/linux/icu_utf8.h"
 #include "platform/linux/readable_time_pattern.h"
 
 namespace tellux {
+
+struct IcuLocale::Texts {
+  std::unique_ptr<icu::DateFormat> timeFormat;  // null when ICU failed
+  std::unique_ptr<icu::Calendar> calendar;      // GMT, so no zone shifts the hour
+  std::string timeSeparator;
+  std::string amDesignator;
+  std::string pmDesignator;
+  std::string decimalSeparator;
+};
+
 namespace {
-
-constexpr std::string_view kDefaultLocale = "en_US";
-
-std::string ToUtf8(const icu::UnicodeString& s) {
-  std::string out;
-  s.toUTF8String(out);
-  return out;
-}
 
 bool IsHourField(int32_t field) {
   return field == UDAT_HOUR_OF_DAY0_FIELD || field == UDAT_HOUR_OF_DAY1_FIELD ||
@@ -50,42 +52,11 @@ void UseReadablePattern(icu::DateFormat* format) {
   }
 }
 
-// Writes text and a NUL into the first cch bytes of *buffer, the Windows
-// way: cch 0 asks for the size; too small a buffer fails and writes nothing.
+// The A calls' contract (platform/ansi_buffer.h), and here a buffer shorter
+// than the size it is offered as fails even where the text would fit.
 int WriteWithNul(const std::string& text, std::string* buffer, int cch) {
-  const auto needed = static_cast<int>(text.size()) + 1;
-  if (cch == 0) return needed;
-  if (cch < needed || buffer == nullptr || static_cast<std::size_t>(cch) > buffer->size()) {
-    return 0;
-  }
-  std::copy(text.begin(), text.end(), buffer->begin());
-  (*buffer)[text.size()] = '\0';
-  return needed;
-}
-
-std::string Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(" \t\r");
-  return std::string(s.substr(first, last - first + 1));
-}
-
-// LANG=value from a shell-style assignment file, quotes removed; empty if absent.
-std::string LangFromFile(const std::string& path) {
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    std::string s = Trim(line);
-    if (s.rfind("export ", 0) == 0) s = Trim(std::string_view(s).substr(7));
-    if (s.rfind("LANG=", 0) != 0) continue;
-    std::string value = Trim(std::string_view(s).substr(5));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-      value = value.substr(1, value.size() - 2);
-    }
-    if (!value.empty()) return value;
-  }
-  return {};
+  if (cch > 0 && buffer != nullptr && static_cast<std::size_t>(cch) > buffer->size()) return 0;
+  return WriteAnsiBuffer(text, buffer, cch);
 }
 
 }  // namespace
@@ -95,8 +66,9 @@ IcuLocale::IcuLocale(const std::string& userLocale, const std::string& systemLoc
 
 IcuLocale::~IcuLocale() = default;
 
-IcuLocale::Texts IcuLocale::Build(const std::string& name) {
-  Texts texts;
+std::unique_ptr<IcuLocale::Texts> IcuLocale::Build(const std::string& name) {
+  auto built = std::make_unique<Texts>();
+  Texts& texts = *built;
   const icu::Locale locale(name.c_str());
   UErrorCode status = U_ZERO_ERROR;
 
@@ -124,7 +96,7 @@ IcuLocale::Texts IcuLocale::Build(const std::string& name) {
       if (IsDayPeriodField(field.getField())) dayPeriod = true;
     }
     if (U_SUCCESS(status) && hourEnd >= 0 && minuteBegin > hourEnd) {
-      texts.timeSeparator = ToUtf8(sample.tempSubStringBetween(hourEnd, minuteBegin));
+      texts.timeSeparator = Utf8(sample.tempSubStringBetween(hourEnd, minuteBegin));
     }
     if (U_SUCCESS(status)) {
       texts.timeFormat = std::move(format);
@@ -135,8 +107,8 @@ IcuLocale::Texts IcuLocale::Build(const std::string& name) {
     int32_t count = 0;
     const icu::UnicodeString* amPm = symbols.getAmPmStrings(count);
     if (dayPeriod && U_SUCCESS(symbolStatus) && count >= 2) {
-      texts.amDesignator = ToUtf8(amPm[0]);
-      texts.pmDesignator = ToUtf8(amPm[1]);
+      texts.amDesignator = Utf8(amPm[0]);
+      texts.pmDesignator = Utf8(amPm[1]);
     }
   }
   // Windows never reports an empty separator; a locale without one gets ":".
@@ -146,14 +118,14 @@ IcuLocale::Texts IcuLocale::Build(const std::string& name) {
   const icu::DecimalFormatSymbols decimal(locale, decimalStatus);
   texts.decimalSeparator =
       U_SUCCESS(decimalStatus)
-          ? ToUtf8(decimal.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol))
+          ? Utf8(decimal.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol))
           : ".";
-  return texts;
+  return built;
 }
 
 IcuLocale::Texts* IcuLocale::Select(std::uint32_t locale) {
-  if (locale == kLocaleUserDefault) return &user_;
-  if (locale == kLocaleSystemDefault) return &system_;
+  if (locale == kLocaleUserDefault) return user_.get();
+  if (locale == kLocaleSystemDefault) return system_.get();
   return nullptr;
 }
 
@@ -193,33 +165,7 @@ int IcuLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const S
   icu::FieldPosition ignored;
   texts->timeFormat->format(*texts->calendar, text, ignored);
   if (U_FAILURE(status)) return 0;
-  return WriteWithNul(ToUtf8(text), timeStr, cchTime);
-}
-
-std::string IcuLocaleName(std::string_view posixName) {
-  std::string_view name = posixName.substr(0, posixName.find_first_of(".@"));
-  if (name.empty() || name == "C" || name == "POSIX") return std::string(kDefaultLocale);
-  return std::string(name);
-}
-
-std::string UserLocaleName() {
-  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return IcuLocaleName(value);
-  }
-  return std::string(kDefaultLocale);
-}
-
-std::string SystemLocaleName(const std::vector<std::string>& files, std::string_view fallback) {
-  for (const std::string& file : files) {
-    const std::string lang = LangFromFile(file);
-    if (!lang.empty()) return IcuLocaleName(lang);
-  }
-  return std::string(fallback);
-}
-
-std::string SystemLocaleName(std::string_view fallback) {
-  return SystemLocaleName({"/etc/default/locale", "/etc/locale.conf"}, fallback);
+  return WriteWithNul(Utf8(text), timeStr, cchTime);
 }
 
 std::unique_ptr<IcuLocale> MakeIcuLocale() {

@@ -4,17 +4,13 @@
 // kLocaleSystemDefault. Texts are UTF-8 and buffer sizes count bytes. A call
 // fails with 0 and leaves the buffer untouched, as the Windows calls do; a
 // buffer shorter than the size it is offered as counts as a failure too.
-// Also finds the two locale names from the environment and /etc.
-
-#include <unicode/calendar.h>
-#include <unicode/datefmt.h>
+// ICU stays behind this interface.
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "platform/linux/locale_names.h"
 #include "platform/locale.h"
 
 namespace tellux {
@@ -42,33 +38,14 @@ class IcuLocale final : public Locale {
 
  private:
   // Everything one locale needs, built once: these calls run every second.
-  struct Texts {
-    std::unique_ptr<icu::DateFormat> timeFormat;  // null when ICU failed
-    std::unique_ptr<icu::Calendar> calendar;      // GMT, so no zone shifts the hour
-    std::string timeSeparator;
-    std::string amDesignator;
-    std::string pmDesignator;
-    std::string decimalSeparator;
-  };
+  struct Texts;
 
-  static Texts Build(const std::string& name);
+  static std::unique_ptr<Texts> Build(const std::string& name);
   Texts* Select(std::uint32_t locale);
 
-  Texts user_;
-  Texts system_;
+  std::unique_ptr<Texts> user_;
+  std::unique_ptr<Texts> system_;
 };
-
-// A POSIX locale name ("de_DE.UTF-8", "sr_RS@latin") as an ICU name
-// ("de_DE", "sr_RS"); "C", "POSIX" and empty give "en_US".
-std::string IcuLocaleName(std::string_view posixName);
-
-// The user's locale for times: the first non-empty of LC_ALL, LC_TIME, LANG.
-std::string UserLocaleName();
-
-// The machine's default locale: LANG= in the first of files that has it
-// (normally /etc/default/locale, then /etc/locale.conf), else fallback.
-std::string SystemLocaleName(const std::vector<std::string>& files, std::string_view fallback);
-std::string SystemLocaleName(std::string_view fallback);
 
 // The locale service for this user on this machine.
 std::unique_ptr<IcuLocale> MakeIcuLocale();

@@ -13,6 +13,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/linux/unique_fd.h"
+#include "platform/text.h"
+
 namespace tellux {
 namespace {
 
@@ -37,22 +40,8 @@ bool IsPlainText(std::string_view s) {
   return true;
 }
 
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) {
-      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
+// Blanks around names and values: spaces and tabs.
+std::string_view Trim(std::string_view s) { return text::Trim(s, " \t"); }
 
 Line Classify(std::string_view text) {
   Line line;
@@ -86,17 +75,17 @@ Line Classify(std::string_view text) {
 std::optional<std::vector<Line>> Load(const std::filesystem::path& file) {
   // Without O_NONBLOCK a FIFO in the file's place would hold the program in
   // open(); only a regular file is read.
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) {
+  UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (!fd.valid()) {
     if (errno == ENOENT || errno == ENOTDIR) return std::vector<Line>{};
     return std::nullopt;
   }
   struct stat st {};
   std::string all;
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  bool ok = ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
   char buffer[8192];
   while (ok) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       ok = n == 0;
@@ -104,7 +93,7 @@ std::optional<std::vector<Line>> Load(const std::filesystem::path& file) {
     }
     all.append(buffer, static_cast<std::size_t>(n));
   }
-  ::close(fd);
+  fd.Close();
   if (!ok) return std::nullopt;
   if (all.rfind("\xEF\xBB\xBF", 0) == 0) all.erase(0, 3);  // a byte order mark
 
@@ -145,8 +134,8 @@ std::vector<std::size_t> SectionOfEach(std::vector<Line>& lines) {
 std::size_t FindSetting(const std::vector<Line>& lines, const std::vector<std::size_t>& sectionOf,
                         std::string_view section, std::string_view key) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind == LineKind::kSetting && SameName(lines[i].name, key) &&
-        SameName(lines[sectionOf[i]].name, section)) {
+    if (lines[i].kind == LineKind::kSetting && text::EqualNoCase(lines[i].name, key) &&
+        text::EqualNoCase(lines[sectionOf[i]].name, section)) {
       return i;
     }
   }
@@ -206,24 +195,21 @@ bool ReplaceAtomically(const std::filesystem::path& file, const std::string& con
   if (!MakeDirectories(dir)) return false;
   RemoveStaleTemporaryFiles(file);
   std::string temp = file.string() + ".XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return false;
+  UniqueFd fd(::mkostemp(temp.data(), O_CLOEXEC));
+  if (!fd.valid()) return false;
   struct stat old {};
   // The new file takes the old one's permissions; a first file stays 0600.
-  bool ok = (::stat(file.c_str(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0) &&
-            WriteAll(fd, content) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
+  bool ok = (::stat(file.c_str(), &old) != 0 || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
+            WriteAll(fd.get(), content) && ::fsync(fd.get()) == 0;
+  ok = fd.Close() && ok;
   if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }
   // The rename is done and visible; syncing the directory makes it survive
   // a crash, and a failure here cannot bring the old file back.
-  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
-  }
+  const UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dirFd.valid()) ::fsync(dirFd.get());
   return true;
 }
 
@@ -287,7 +273,7 @@ bool IniSettings::SaveSetting(std::string_view appName, std::string_view section
   } else {
     std::size_t header = lines.size();
     for (std::size_t i = 0; i < lines.size() && header == lines.size(); ++i) {
-      if (lines[i].kind == LineKind::kSection && SameName(lines[i].name, section)) header = i;
+      if (lines[i].kind == LineKind::kSection && text::EqualNoCase(lines[i].name, section)) header = i;
     }
     Line added{LineKind::kSetting, setting, std::string(key), std::string(value)};
     if (header < lines.size()) {

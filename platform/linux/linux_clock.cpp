@@ -1,5 +1,6 @@
 #include "platform/linux/linux_clock.h"
 
+#include <sys/timex.h>
 #include <time.h>
 #include <unistd.h>
 

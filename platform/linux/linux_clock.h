@@ -3,12 +3,12 @@
 // kernel's real-time clock, the kernel's tick adjustment in Windows' 100 ns
 // units, and the machine's zone through a lookup supplied by the caller.
 
-#include <sys/timex.h>
-
 #include <cstdint>
 #include <functional>
 
 #include "platform/clock.h"
+
+struct timex;  // <sys/timex.h>, for MapKernelAdjustment's callers
 
 namespace tellux {
 

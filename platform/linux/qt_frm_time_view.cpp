@@ -13,10 +13,10 @@
 #include <QStringList>
 #include <QToolButton>
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "platform/linux/qt_clock_icon.h"
+#include "window/view_rules.h"
 
 namespace tellux {
 namespace {
@@ -52,8 +52,8 @@ void RefreshText(const TextBox& box, QLineEdit& edit) {
   const QString text = ToQString(box.Text());
   if (edit.text() != text) {
     if (edit.hasFocus()) {
-      // The user may be typing here: the caret stays where it was.
-      const qsizetype caret = std::min<qsizetype>(edit.cursorPosition(), text.size());
+      const std::size_t caret = view::CaretAfterRewrite(
+          static_cast<std::size_t>(edit.cursorPosition()), static_cast<std::size_t>(text.size()));
       edit.setText(text);
       edit.setCursorPosition(static_cast<int>(caret));
     } else {
@@ -67,13 +67,9 @@ void RefreshText(const TextBox& box, QLineEdit& edit) {
 }
 
 void RefreshCombo(const ComboBox& combo, QComboBox& widget) {
-  // Items are only ever added, one at a time while the catalogue loads:
-  // append what is new rather than rebuilding the list each time.
-  int have = widget.count();
-  if (have > combo.ListCount()) {
-    widget.clear();
-    have = 0;
-  }
+  const int shown = widget.count();
+  const int have = view::ItemsToKeep(shown, combo.ListCount());
+  if (have < shown) widget.clear();
   // All that is new in one insertion: the widget relays itself out once.
   if (have < combo.ListCount()) {
     QStringList added;
@@ -112,8 +108,10 @@ QtFrmTimeView::QtFrmTimeView(frmTime& form) : form_(form) {
   PlaceWidgets();  // after the captions are in, see there
   SetTabOrder();
   ConnectUserEvents();
+  // As in the Win32 view, each control refreshes its own binding, by
+  // reference: bindings_ is complete and never changes after this.
   for (const Binding& b : bindings_) {
-    b.control->ModelChanged = [this, b] {
+    b.control->ModelChanged = [this, &b] {
       if (!drawingHeld_) Refresh(b);
     };
   }
@@ -130,19 +128,11 @@ QtFrmTimeView::~QtFrmTimeView() {
   form_.CaptionChanged = nullptr;
 }
 
-int QtFrmTimeView::TwipsToPixels(int twips, int dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
-}
+int QtFrmTimeView::TwipsToPixels(int twips, int dpi) { return view::TwipsToPixels(twips, dpi); }
 
 QRect QtFrmTimeView::PixelRect(const TwipsRect& bounds) const {
-  // Both edges are scaled, so controls that touch in twips touch in pixels.
-  const int dpiX = logicalDpiX();
-  const int dpiY = logicalDpiY();
-  const int left = TwipsToPixels(bounds.left, dpiX);
-  const int top = TwipsToPixels(bounds.top, dpiY);
-  const int right = TwipsToPixels(bounds.left + bounds.width, dpiX);
-  const int bottom = TwipsToPixels(bounds.top + bounds.height, dpiY);
-  return {left, top, right - left, bottom - top};
+  const view::PixelEdges e = view::ScaleEdges(bounds, logicalDpiX(), logicalDpiY());
+  return {e.left, e.top, e.right - e.left, e.bottom - e.top};
 }
 
 void QtFrmTimeView::CreateWidgets() {
@@ -227,9 +217,7 @@ void QtFrmTimeView::PlaceWidgets() {
       b.down->setGeometry(0, upHeight, r.width(), r.height() - upHeight);
     }
   }
-  // The window opens on the four panel rows; the information block below is
-  // revealed by making the window taller.
-  resize(PixelRect({0, 0, frmTime::kClientWidth, frmTime::kClientHeight}).size());
+  resize(PixelRect(view::InitialClientArea()).size());
 }
 
 void QtFrmTimeView::SetTabOrder() {
@@ -244,9 +232,7 @@ void QtFrmTimeView::SetTabOrder() {
       b.widget->setFocusPolicy(Qt::NoFocus);
     }
   }
-  std::stable_sort(stops.begin(), stops.end(), [](const Binding* a, const Binding* b) {
-    return a->control->tabIndex < b->control->tabIndex;
-  });
+  view::SortByTabIndex(stops, [](const Binding& b) -> const Control& { return *b.control; });
   // The focus chain is a ring, and nothing else takes the Tab key, so the
   // last stop leads back to the first.
   for (std::size_t i = 1; i < stops.size(); ++i) {

@@ -47,13 +47,15 @@ class QtFrmTimeView final : public QWidget {
   QRadioButton* RadioFor(const OptionButton& option) const;
   QToolButton* UpButton(const SpinControl& spin) const;
   QToolButton* DownButton(const SpinControl& spin) const;
-  QTimer& TimerWidget() { return timer_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Tests run and stop the timer themselves.
+  friend struct QtFrmTimeViewProbe;
+
   // What draws one control; the pointers not of its kind stay null.
   struct Binding {
     Control* control = nullptr;

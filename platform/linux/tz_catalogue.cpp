@@ -10,11 +10,10 @@
 #include "platform/linux/tz_environment.h"
 #include "platform/linux/tzif_file.h"
 #include "platform/linux/windows_zone_map.h"
+#include "platform/text.h"
 
 namespace tellux::zoneinfo {
 namespace {
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 struct ZoneFile {
   std::string name;
@@ -90,15 +89,9 @@ void MakeDisplayNamesUnique(std::vector<TzCatalogueEntry>& entries) {
 
 }  // namespace
 
-bool WindowsIdLess(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Lower(x) < Lower(y); });
-}
+bool WindowsIdLess(std::string_view a, std::string_view b) { return text::LessNoCase(a, b); }
 
-bool WindowsIdEqual(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return Lower(x) == Lower(y); });
-}
+bool WindowsIdEqual(std::string_view a, std::string_view b) { return text::EqualNoCase(a, b); }
 
 std::string UtcOffsetPrefix(std::int32_t biasMinutes) {
   const std::int32_t east = -biasMinutes;

@@ -6,7 +6,7 @@
 // and names from ICU in the user's language. Built once, at construction;
 // read-only afterwards.
 //
-// A zone whose file is missing or broken is left out (see Unserved()); the
+// A zone whose file is missing or broken is left out (tests see which); the
 // construction itself never fails and never throws for bad data.
 
 #include <cstddef>
@@ -57,15 +57,14 @@ class TzCatalogue {
   // The entry of a Windows id, compared without regard to case; null if none.
   const TzCatalogueEntry* Find(std::string_view windowsId) const;
 
-  // Windows ids that were left out because their zone file was missing or
-  // broken, sorted.
-  const std::vector<std::string>& Unserved() const { return unserved_; }
-
   const std::string& LocaleName() const { return localeName_; }
   const std::string& ZoneDirectory() const { return zoneDirectory_; }
   const ZoneNames& Names() const { return *names_; }
 
  private:
+  // Tests read which Windows ids were left out.
+  friend struct TzCatalogueProbe;
+
   std::string localeName_;
   std::string zoneDirectory_;
   std::unique_ptr<ZoneNames> names_;

@@ -6,15 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/linux/icu_locale.h"
+#include "platform/linux/locale_names.h"
 
 namespace tellux::zoneinfo {
 
 inline constexpr const char* kDefaultZoneDirectory = "/usr/share/zoneinfo";
 
-// The user's language for zone names is the one the locale services use.
-using tellux::IcuLocaleName;
-using tellux::UserLocaleName;
+// The user's language for zone names is the one the locale services use:
+// UserLocaleName() (platform/linux/locale_names.h).
 
 // $TZDIR when set and non-empty, else /usr/share/zoneinfo.
 std::string ZoneDirectory();

@@ -6,8 +6,7 @@
 namespace tellux::zoneinfo {
 namespace {
 
-constexpr std::string_view kCataloguePath =
-    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+constexpr std::string_view kCataloguePath = kNtCataloguePath;
 constexpr std::string_view kYearKeyName = "Dynamic DST";
 
 // The part of a buffer a call may write: its first `length` characters, and

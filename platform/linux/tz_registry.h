@@ -56,10 +56,10 @@ class TzRegistry final : public Registry {
   // Closing a root key succeeds and changes nothing.
   long RegCloseKey(RegKey key) override;
 
-  // Handles currently open (for checking that callers close what they open).
-  std::size_t OpenHandleCount() const { return open_.size(); }
-
  private:
+  // Tests count the handles open, to see that callers close what they open.
+  friend struct TzRegistryProbe;
+
   // What a key names: a root, the catalogue key itself, the entry at an
   // index of the catalogue, or that entry's "Dynamic DST" subkey
   // (kYearKeys + the index).

@@ -2,23 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/floor_div.h"
+
 namespace tellux::zoneinfo {
 namespace {
 
 constexpr std::int32_t kDay = 86400;
 
-std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
-  const std::int32_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// Seconds to minutes, halves away from zero.
-std::int32_t Minutes(std::int32_t seconds) {
-  return seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
-}
-
 SYSTEMTIME Change(const PosixTransition& t) {
-  const std::int32_t days = FloorDiv(t.time, kDay);
+  const auto days = static_cast<std::int32_t>(FloorDiv(t.time, kDay));
   const std::int32_t rest = t.time - days * kDay;
   const int weekShift = days >= 4 ? 1 : (days <= -4 ? -1 : 0);
   int week = t.week;
@@ -53,12 +45,16 @@ void PutDate(std::string& out, const SYSTEMTIME& s) {
 
 }  // namespace
 
+std::int32_t RecordMinutes(std::int32_t seconds) {
+  return seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
+}
+
 TziRecord TziFromRule(const PosixTzRule& posix) {
   const PosixTzRule rule = WithDaylightAhead(posix);
   TziRecord r;
-  r.Bias = Minutes(rule.standardOffset);
+  r.Bias = RecordMinutes(rule.standardOffset);
   if (!rule.hasDaylight) return r;
-  r.DaylightBias = Minutes(rule.daylightOffset) - r.Bias;
+  r.DaylightBias = RecordMinutes(rule.daylightOffset) - r.Bias;
   r.DaylightDate = Change(rule.daylightStart);
   r.StandardDate = Change(rule.daylightEnd);
   return r;

@@ -23,6 +23,9 @@ struct TziRecord {
   friend bool operator==(const TziRecord&, const TziRecord&) = default;
 };
 
+// An offset in seconds as the record's whole minutes, halves away from zero.
+std::int32_t RecordMinutes(std::int32_t seconds);
+
 // The record of a POSIX rule (negative daylight saving turned around first).
 // Offsets are rounded to whole minutes. A change timed outside 00:00..23:59
 // ("M3.4.4/26", "M3.5.0/-1") moves to the day it falls on: 26 h after the

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/linux/unique_fd.h"
+
 namespace tellux::zoneinfo {
 namespace {
 
@@ -199,17 +201,17 @@ std::optional<std::string> TzifRule(std::string_view b) {
 std::optional<std::string> ReadSmallFile(const std::string& path) {
   // Without O_NONBLOCK a FIFO named here would hold the program in open();
   // only a regular file is read after that.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) return std::nullopt;
+  const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (!fd.valid()) return std::nullopt;
   std::optional<std::string> result;
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
+  if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
       static_cast<std::uint64_t>(st.st_size) <= kMaxFileSize) {
     std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
     std::size_t done = 0;
     bool ok = true;
     while (done < bytes.size()) {
-      const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+      const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
       if (n <= 0) {
         ok = false;
         break;
@@ -218,7 +220,6 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
     }
     if (ok) result = std::move(bytes);
   }
-  ::close(fd);
   return result;
 }
 

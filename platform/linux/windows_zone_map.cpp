@@ -7,14 +7,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/linux/icu_utf8.h"
+
 namespace tellux::zoneinfo {
 namespace {
-
-std::string Utf8(const icu::UnicodeString& s) {
-  std::string out;
-  s.toUTF8String(out);
-  return out;
-}
 
 icu::UnicodeString Unicode(std::string_view s) {
   return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<std::int32_t>(s.size())));

@@ -2,20 +2,12 @@
 
 #include <chrono>
 
+#include "platform/floor_div.h"
+
 namespace tellux::zoneinfo {
 namespace {
 
 constexpr std::int64_t kDay = 86400;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  const std::int64_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// Seconds to minutes, halves away from zero, as the standing record rounds.
-std::int32_t Minutes(std::int32_t seconds) {
-  return seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
-}
 
 std::int64_t LocalDays(const TzifTransition& t) { return FloorDiv(t.at + t.offsetBefore, kDay); }
 
@@ -53,7 +45,7 @@ constexpr std::int64_t kLastDated = 253402214400;   // 9999-12-31
 
 bool ChangesOffset(const TzifTransition& t) {
   return t.at >= kFirstDated && t.at < kLastDated &&
-         Minutes(t.offsetBefore) != Minutes(t.offsetAfter);
+         RecordMinutes(t.offsetBefore) != RecordMinutes(t.offsetAfter);
 }
 
 // The record of one year's changes of offset, in time order.
@@ -64,17 +56,17 @@ std::optional<TziRecord> FromPair(const std::vector<const TzifTransition*>& chan
   const TzifTransition& b = *changes[1];
   // The second change must undo the first, and one of the two offsets must
   // be standard time.
-  if (Minutes(a.offsetAfter) != Minutes(b.offsetBefore) ||
-      Minutes(a.offsetBefore) != Minutes(b.offsetAfter)) {
+  if (RecordMinutes(a.offsetAfter) != RecordMinutes(b.offsetBefore) ||
+      RecordMinutes(a.offsetBefore) != RecordMinutes(b.offsetAfter)) {
     return std::nullopt;
   }
   const std::int32_t standard = -standardBias;
   const TzifTransition* away = nullptr;
   const TzifTransition* back = nullptr;
-  if (Minutes(a.offsetBefore) == standard) {
+  if (RecordMinutes(a.offsetBefore) == standard) {
     away = &a;
     back = &b;
-  } else if (Minutes(a.offsetAfter) == standard) {
+  } else if (RecordMinutes(a.offsetAfter) == standard) {
     away = &b;
     back = &a;
   } else {
@@ -82,7 +74,7 @@ std::optional<TziRecord> FromPair(const std::vector<const TzifTransition*>& chan
   }
   TziRecord r;
   r.Bias = standardBias;
-  r.DaylightBias = standard - Minutes(away->offsetAfter);
+  r.DaylightBias = standard - RecordMinutes(away->offsetAfter);
   r.DaylightDate = LocalRule(*away);
   r.StandardDate = LocalRule(*back);
   return r;

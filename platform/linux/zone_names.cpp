@@ -6,14 +6,10 @@
 #include <unicode/tzfmt.h>
 #include <unicode/tznames.h>
 
+#include "platform/linux/icu_utf8.h"
+
 namespace tellux::zoneinfo {
 namespace {
-
-std::string Utf8(const icu::UnicodeString& s) {
-  std::string out;
-  s.toUTF8String(out);
-  return out;
-}
 
 icu::Locale UsableLocale(const std::string& name) {
   icu::Locale locale(name.c_str());

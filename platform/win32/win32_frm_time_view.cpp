@@ -1,18 +1,15 @@
 #include "platform/win32/win32_frm_time_view.h"
 
-// commctrl.h and oleacc.h need windows.h first, which windows_api.h gives.
+// commctrl.h needs windows.h first, which windows_api.h gives.
 #include "platform/win32/windows_api.h"
 #include <commctrl.h>
-#include <initguid.h>  // the accessibility GUIDs are defined in this file only
-#include <oleacc.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 #include <utility>
 
 #include "platform/win32/code_page.h"
 #include "platform/win32/resource_ids.h"
+#include "window/view_rules.h"
 
 namespace tellux::win32 {
 namespace {
@@ -65,48 +62,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-// Screen-reader names through IAccPropServices (oleacc). The names are
-// cleared again before the windows go; COM is initialised for as long as
-// the view needs it.
-struct Win32FrmTimeView::Accessibility {
-  Accessibility() {
-    const HRESULT init = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted = SUCCEEDED(init);
-    if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-      services = nullptr;
-    }
-  }
-  Accessibility(const Accessibility&) = delete;
-  Accessibility& operator=(const Accessibility&) = delete;
-  ~Accessibility() {
-    if (services != nullptr) {
-      MSAAPROPID name = PROPID_ACC_NAME;
-      for (HWND hwnd : named) services->ClearHwndProps(hwnd, OBJID_CLIENT, CHILDID_SELF, &name, 1);
-      services->Release();
-    }
-    if (comStarted) ::CoUninitialize();
-  }
-  // False when the system has no property service; the window text of
-  // buttons and labels still names them.
-  bool Name(HWND hwnd, const std::string& text) {
-    if (services == nullptr) return false;
-    const std::wstring wide = Utf8ToWide(text);
-    if (FAILED(services->SetHwndPropStr(hwnd, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                        wide.c_str()))) {
-      return false;
-    }
-    named.push_back(hwnd);
-    return true;
-  }
-
-  bool comStarted = false;
-  IAccPropServices* services = nullptr;
-  std::vector<HWND> named;
-};
-
 Win32FrmTimeView::Win32FrmTimeView(frmTime& form, HINSTANCE instance)
-    : form_(form), instance_(instance), accessibility_(std::make_unique<Accessibility>()) {
+    : form_(form), instance_(instance), accessibility_(std::make_unique<AccessibleNames>()) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
@@ -145,9 +102,7 @@ Win32FrmTimeView::~Win32FrmTimeView() {
   window_.reset();  // takes its children with it, before the font they use
 }
 
-int Win32FrmTimeView::TwipsToPixels(int twips, int dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
-}
+int Win32FrmTimeView::TwipsToPixels(int twips, int dpi) { return view::TwipsToPixels(twips, dpi); }
 
 void Win32FrmTimeView::UseFontForDpi() {
   NONCLIENTMETRICSW metrics{};
@@ -169,7 +124,6 @@ void Win32FrmTimeView::CreateControls() {
   // just before the box it names (a screen reader names a box by the label
   // before it) and the frame before what it holds. Controls inside the frame
   // are its siblings, so their notifications reach this window.
-  auto byTabIndex = [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; };
   std::vector<Control*> order;
   std::vector<Control*> options;
   std::vector<Control*> rest;
@@ -183,8 +137,9 @@ void Win32FrmTimeView::CreateControls() {
       rest.push_back(c);
     }
   }
-  std::stable_sort(order.begin(), order.end(), byTabIndex);
-  std::stable_sort(options.begin(), options.end(), byTabIndex);
+  const auto itself = [](const Control& c) -> const Control& { return c; };
+  view::SortByTabIndex(order, itself);
+  view::SortByTabIndex(options, itself);
   order.insert(order.end(), options.begin(), options.end());
   order.insert(order.end(), rest.begin(), rest.end());
 
@@ -250,11 +205,12 @@ void Win32FrmTimeView::CreateControls() {
 }
 
 RECT Win32FrmTimeView::PixelRect(const TwipsRect& bounds, const Control* container) const {
-  // Both edges are scaled, so controls that touch in twips touch in pixels.
-  const int left = bounds.left + (container != nullptr ? container->bounds.left : 0);
-  const int top = bounds.top + (container != nullptr ? container->bounds.top : 0);
-  return {TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_),
-          TwipsToPixels(left + bounds.width, dpi_), TwipsToPixels(top + bounds.height, dpi_)};
+  // Controls inside the frame are the window's children, placed within it.
+  const TwipsRect placed{bounds.left + (container != nullptr ? container->bounds.left : 0),
+                         bounds.top + (container != nullptr ? container->bounds.top : 0),
+                         bounds.width, bounds.height};
+  const view::PixelEdges e = view::ScaleEdges(placed, dpi_, dpi_);
+  return {e.left, e.top, e.right, e.bottom};
 }
 
 void Win32FrmTimeView::PlaceControls() {
@@ -267,10 +223,8 @@ void Win32FrmTimeView::PlaceControls() {
     ::SetWindowPos(b.hwnd, nullptr, r.left, r.top, r.right - r.left, height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // The window opens on the four panel rows; the information block below is
-  // revealed by making the window taller.
-  RECT frame{0, 0, TwipsToPixels(frmTime::kClientWidth, dpi_),
-             TwipsToPixels(frmTime::kClientHeight, dpi_)};
+  const view::PixelEdges client = view::ScaleEdges(view::InitialClientArea(), dpi_, dpi_);
+  RECT frame{client.left, client.top, client.right, client.bottom};
   ::AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, static_cast<UINT>(dpi_));
   ::SetWindowPos(Window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -351,7 +305,7 @@ void Win32FrmTimeView::RefreshText(const Binding& b) {
       if (wholeSelected) {
         SelectWhole(b.hwnd);
       } else {
-        const auto caret = static_cast<WPARAM>(std::min<std::size_t>(start, text.size()));
+        const auto caret = static_cast<WPARAM>(view::CaretAfterRewrite(start, text.size()));
         ::SendMessageW(b.hwnd, EM_SETSEL, caret, static_cast<LPARAM>(caret));
       }
     } else {
@@ -359,20 +313,16 @@ void Win32FrmTimeView::RefreshText(const Binding& b) {
     }
   }
   if (box.BackColor() != b.shownColor) {
-    const_cast<Binding&>(b).shownColor = box.BackColor();
+    b.shownColor = box.BackColor();
     ::InvalidateRect(b.hwnd, nullptr, TRUE);
   }
 }
 
 void Win32FrmTimeView::RefreshCombo(const Binding& b) {
   const auto& combo = static_cast<const ComboBox&>(*b.control);
-  // Items are only ever added, one at a time while the catalogue loads:
-  // append what is new rather than rebuilding the list each time.
-  auto have = static_cast<int>(::SendMessageW(b.hwnd, CB_GETCOUNT, 0, 0));
-  if (have > combo.ListCount()) {
-    ::SendMessageW(b.hwnd, CB_RESETCONTENT, 0, 0);
-    have = 0;
-  }
+  const auto shown = static_cast<int>(::SendMessageW(b.hwnd, CB_GETCOUNT, 0, 0));
+  const int have = view::ItemsToKeep(shown, combo.ListCount());
+  if (have < shown) ::SendMessageW(b.hwnd, CB_RESETCONTENT, 0, 0);
   for (int i = have; i < combo.ListCount(); ++i) {
     ::SendMessageW(b.hwnd, CB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(Utf8ToWide(combo.List(i)).c_str()));

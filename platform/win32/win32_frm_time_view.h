@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/accessible_names.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_api.h"
 #include "window/frm_time.h"
@@ -46,7 +47,9 @@ class Win32FrmTimeView {
     Control* control = nullptr;
     HWND hwnd = nullptr;
     int id = 0;
-    ColorRef shownColor = kColorWindow;  // the back colour the edit was last drawn in
+    // The back colour the edit was last drawn in: what it shows, not part of
+    // the binding, so a refresh may note it.
+    mutable ColorRef shownColor = kColorWindow;
   };
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,8 +90,7 @@ class Win32FrmTimeView {
   UniqueHwnd window_;
   UniqueHfont font_;
   std::map<ColorRef, UniqueHbrush> brushes_;
-  struct Accessibility;
-  std::unique_ptr<Accessibility> accessibility_;
+  std::unique_ptr<AccessibleNames> accessibility_;
 };
 
 }  // namespace tellux::win32

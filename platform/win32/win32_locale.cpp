@@ -1,9 +1,9 @@
 #include "platform/win32/win32_locale.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
+#include "platform/ansi_buffer.h"
 #include "platform/time_picture.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/system_time.h"
@@ -11,20 +11,6 @@
 
 namespace tellux::win32 {
 namespace {
-
-// The A calls' buffer contract on our side: the size needed (NUL included)
-// when cch is 0, else text and NUL written into the first cch characters and
-// that count returned; 0 when they are too few or there is no buffer.
-int Deliver(const std::string& text, std::string* buffer, int cch) {
-  const int needed = static_cast<int>(text.size()) + 1;
-  if (cch == 0) return needed;
-  if (buffer == nullptr || cch < needed || buffer->size() < static_cast<std::size_t>(needed)) {
-    return 0;
-  }
-  std::memcpy(buffer->data(), text.data(), text.size());
-  (*buffer)[text.size()] = '\0';
-  return needed;
-}
 
 // The text an A call writes, without its NUL; nullopt when it fails.
 template <class Call>
@@ -49,12 +35,12 @@ int Win32Locale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std:
     const auto picture = ReadAnsi([&](char* buffer, int size) {
       return ::GetLocaleInfoA(locale, LOCALE_STIMEFORMAT | LOCALE_USE_CP_ACP, buffer, size);
     });
-    if (picture && !PictureHasDayPeriod(*picture)) return Deliver({}, lcData, cchData);
+    if (picture && !PictureHasDayPeriod(*picture)) return WriteAnsiBuffer({}, lcData, cchData);
   }
   const auto text = ReadAnsi([&](char* buffer, int size) {
     return ::GetLocaleInfoA(locale, lcType | LOCALE_USE_CP_ACP, buffer, size);
   });
-  return text ? Deliver(*text, lcData, cchData) : 0;
+  return text ? WriteAnsiBuffer(*text, lcData, cchData) : 0;
 }
 
 int Win32Locale::GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const SYSTEMTIME* time,
@@ -65,7 +51,7 @@ int Win32Locale::GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const
     return ::GetTimeFormatA(locale, flags | LOCALE_USE_CP_ACP, time != nullptr ? &system : nullptr,
                             format != nullptr ? ansiFormat.c_str() : nullptr, buffer, size);
   });
-  return text ? Deliver(*text, timeStr, cchTime) : 0;
+  return text ? WriteAnsiBuffer(*text, timeStr, cchTime) : 0;
 }
 
 }  // namespace tellux::win32

@@ -1,11 +1,11 @@
 #include "tests/doubles/scripted_locale.h"
 
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <regex>
 #include <unordered_map>
 
+#include "platform/ansi_buffer.h"
 #include "platform/date_value.h"
 #include "platform/time_picture.h"
 
@@ -44,14 +44,6 @@ std::string Escape(const std::string& s) {
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
-}
-
-int CopyOut(const std::string& text, std::string* out, int cch) {
-  const int needed = static_cast<int>(text.size()) + 1;
-  if (cch == 0) return needed;
-  if (out == nullptr || cch < needed || static_cast<int>(out->size()) < needed) return 0;
-  std::memcpy(out->data(), text.c_str(), text.size() + 1);
-  return needed;
 }
 
 }  // namespace
@@ -134,10 +126,10 @@ int ScriptedLocale::GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, s
                                    int cchData) {
   const LocaleScript& s = locale == kLocaleSystemDefault ? system : user;
   switch (lcType) {
-    case kLocaleSTime: return CopyOut(s.timeSeparator, lcData, cchData);
-    case kLocaleS1159: return CopyOut(s.amDesignator, lcData, cchData);
-    case kLocaleS2359: return CopyOut(s.pmDesignator, lcData, cchData);
-    case kLocaleSDecimal: return CopyOut(s.decimal, lcData, cchData);
+    case kLocaleSTime: return WriteAnsiBuffer(s.timeSeparator, lcData, cchData);
+    case kLocaleS1159: return WriteAnsiBuffer(s.amDesignator, lcData, cchData);
+    case kLocaleS2359: return WriteAnsiBuffer(s.pmDesignator, lcData, cchData);
+    case kLocaleSDecimal: return WriteAnsiBuffer(s.decimal, lcData, cchData);
     default: return 0;
   }
 }
@@ -148,7 +140,7 @@ int ScriptedLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t, const SY
   if (timeFormatFails || time == nullptr) return 0;
   const std::string text = FormatTimePicture(locale == kLocaleUserDefault ? user : system, *time);
   if (text.empty()) return 0;
-  return CopyOut(text, timeStr, cchTime);
+  return WriteAnsiBuffer(text, timeStr, cchTime);
 }
 
 // The script's reading patterns, compiled once per script.

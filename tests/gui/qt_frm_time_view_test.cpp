@@ -21,6 +21,12 @@
 #include "tests/doubles/zone_fixtures.h"
 
 namespace tellux {
+
+// The view's one-second timer, which these tests run and stop themselves.
+struct QtFrmTimeViewProbe {
+  static QTimer& Timer(QtFrmTimeView& view) { return view.timer_; }
+};
+
 namespace {
 
 using testing::CallCounter;
@@ -119,7 +125,7 @@ class WindowStateAtMessage final : public MessageBoxService {
   void Show(std::string_view, std::string_view) override {
     ++shown;
     windowVisible = view->isVisible();
-    timerRunning = const_cast<QtFrmTimeView*>(view)->TimerWidget().isActive();
+    timerRunning = QtFrmTimeViewProbe::Timer(*const_cast<QtFrmTimeView*>(view)).isActive();
   }
 };
 
@@ -132,24 +138,24 @@ TEST_F(QtFrmTimeViewTest, LoadsTheFormBeforeShowingTheWindowOrStartingTheTimer) 
   QtFrmTimeView window(loadedForm);
   messages.view = &window;
 
-  EXPECT_FALSE(window.TimerWidget().isActive());
+  EXPECT_FALSE(QtFrmTimeViewProbe::Timer(window).isActive());
   window.Start();
 
   EXPECT_EQ(messages.shown, 1);
   EXPECT_FALSE(messages.windowVisible);
   EXPECT_FALSE(messages.timerRunning);
   EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(window.TimerWidget().isActive());
-  EXPECT_EQ(window.TimerWidget().interval(), loadedForm.Timer1.interval);
+  EXPECT_TRUE(QtFrmTimeViewProbe::Timer(window).isActive());
+  EXPECT_EQ(QtFrmTimeViewProbe::Timer(window).interval(), loadedForm.Timer1.interval);
 }
 
 TEST_F(QtFrmTimeViewTest, TheTimerTicksTheForm) {
   Open();
   const QString opened = view->windowTitle();
   // Due at once rather than in a second; the wait is for the event, not a time.
-  view->TimerWidget().setInterval(0);
+  QtFrmTimeViewProbe::Timer(*view).setInterval(0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return view->windowTitle() != opened; }));
-  view->TimerWidget().stop();
+  QtFrmTimeViewProbe::Timer(*view).stop();
   EXPECT_EQ(view->windowTitle().toStdString(), form->Caption());
   EXPECT_EQ(Edit(form->txtSysTime).text().toStdString(), form->txtSysTime.Text());
 }
@@ -398,7 +404,7 @@ TEST_F(QtFrmTimeViewTest, ClosingTheWindowStoresTheChoicesAndEndsTheProgram) {
   for (const char* key : {"TimeZone1", "TimeZone2", "TimeZone3", "TimeZone4", "Selection"}) {
     EXPECT_NE(env.settings.Find(key), nullptr) << key;
   }
-  EXPECT_FALSE(view->TimerWidget().isActive());
+  EXPECT_FALSE(QtFrmTimeViewProbe::Timer(*view).isActive());
 }
 
 TEST_F(QtFrmTimeViewTest, AFormOutlivingItsWindowNoLongerDrawsIntoIt) {

@@ -96,6 +96,15 @@ TEST_F(ManualEntry, OutOfRangePartsAreNotStoredButTheOthersStillFollow) {
   form->Text1.UserEdit("10:75");
   EXPECT_EQ(Hour(1), 10);
   EXPECT_EQ(Minute(1), 10);
+  form->Text1.UserEdit("24:20");
+  EXPECT_EQ(Hour(1), 10);
+  EXPECT_EQ(Minute(1), 20);
+  form->Text1.UserEdit("-1:30");
+  EXPECT_EQ(Hour(1), 10);
+  EXPECT_EQ(Minute(1), 30);
+  form->Text1.UserEdit("11:60");
+  EXPECT_EQ(Hour(1), 11);
+  EXPECT_EQ(Minute(1), 30);
 }
 
 TEST_F(ManualEntry, ATextStartingWithTheSeparatorOrLettersReadsHourZero) {

@@ -27,6 +27,8 @@ TEST_F(Transitions, TheLastSundayOfAMonthWithFourOrFiveSundays) {
   EXPECT_EQ(Date(10, 5), 37920);                     // 26 October 2003
   EXPECT_EQ(Date(11, 5), DateSerial(2003, 11, 30));  // November 2003 has five
   EXPECT_EQ(Date(3, 5), DateSerial(2003, 3, 30));
+  // The fifth Sunday of December 2003 runs into January and is taken back.
+  EXPECT_EQ(Date(12, 5), DateSerial(2003, 12, 28));
 }
 
 TEST_F(Transitions, TheNthSundayCountsFromTheFirstOnOrAfterTheFirst) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/linux/icu_date_services.h"
+#include "platform/linux/reading_literals.h"
 
 namespace tellux {
 namespace {

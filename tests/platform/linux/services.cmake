@@ -1,7 +1,5 @@
 # Tests of the Linux clock, locale, general date form and settings services,
 # run against the real kernel clock, ICU data and a scratch directory.
-find_package(GTest REQUIRED)
-include(GoogleTest)
 
 add_executable(tellux_linux_service_tests
   ${CMAKE_CURRENT_LIST_DIR}/linux_clock_test.cpp

@@ -1,4 +1,4 @@
-#include "platform/linux/first_paint_report.h"
+#include "bench/first_paint_report.h"
 
 #include <time.h>
 

@@ -4,6 +4,9 @@
 // "first-paint <ns>\n" on stdout, <ns> being CLOCK_MONOTONIC in
 // nanoseconds, so a launcher that noted the same clock just before exec can
 // take the difference. Without the variable nothing is installed.
+// A measuring hook, not part of the window: the program carries it only when
+// built with TELLUX_FIRST_PAINT_REPORT (on by default; bench/run and the
+// package test rely on it).
 
 class QWidget;
 

@@ -1,0 +1,53 @@
+#pragma once
+// What both views of the window (Qt, Win32) do alike, written once and
+// toolkit-free: scaling the layout's twips to pixels, the window's opening
+// size, how a zone list's shown items follow the model, where the caret goes
+// when the program rewrites the box the user is in, and the tab order.
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace tellux::view {
+
+// Twips to pixels at dpi (1440 twips an inch), rounded to nearest.
+int TwipsToPixels(int twips, int dpi);
+
+// A rectangle's edges in pixels, each edge scaled on its own, so controls
+// that touch in twips touch in pixels too. dpiX scales left and right,
+// dpiY top and bottom.
+struct PixelEdges {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+PixelEdges ScaleEdges(const TwipsRect& bounds, int dpiX, int dpiY);
+
+// The window opens on the four panel rows; the information block below is
+// revealed by making the window taller.
+TwipsRect InitialClientArea();
+
+// Items are only ever added to a zone list, one at a time while the
+// catalogue loads: a view appends what is new rather than rebuilding the
+// list. Of the `shown` items a view holds, how many stay before the model's
+// items from there on are appended: all of them, or none (the list is
+// cleared) when the view holds more than the model.
+int ItemsToKeep(int shown, int modelCount);
+
+// The user may be typing in a box the program rewrites: the caret stays
+// where it was, or at the end of a shorter text.
+std::size_t CaretAfterRewrite(std::size_t caret, std::size_t newLength);
+
+// Sorts controls (or the views' bindings, through control) by tab index,
+// keeping the order of equal ones.
+template <class T, class ControlOf>
+void SortByTabIndex(std::vector<T*>& items, ControlOf control) {
+  std::stable_sort(items.begin(), items.end(), [&](const T* a, const T* b) {
+    return control(*a).tabIndex < control(*b).tabIndex;
+  });
+}
+
+}  // namespace tellux::view
