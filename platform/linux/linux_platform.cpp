@@ -13,10 +13,12 @@ LinuxPlatform::LinuxPlatform()
         zoneinfo::FillMachineZone(*catalogue_, zoneinfo::MachineZoneSourcesFromEnvironment(), info);
       }),
       locale_(MakeIcuLocale()),
-      dates_(UserLocaleName()) {}
+      dates_(UserLocaleName()),
+      localeMemo_(*locale_),
+      datesMemo_(dates_) {}
 
 Services LinuxPlatform::services() {
-  return {registry_, clock_, *locale_, dates_, settings_, messages_, end_};
+  return {registry_, clock_, localeMemo_, datesMemo_, settings_, messages_, end_};
 }
 
 }  // namespace tellux
