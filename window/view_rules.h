@@ -2,7 +2,8 @@
 // What both views of the window (Qt, Win32) do alike, written once and
 // toolkit-free: scaling the layout's twips to pixels, the window's opening
 // size, how a zone list's shown items follow the model, where the caret goes
-// when the program rewrites the box the user is in, and the tab order.
+// when the program rewrites the box the user is in, the tab order, and which
+// program-set values need pushing to the toolkit again.
 
 #include <algorithm>
 #include <cstddef>
@@ -40,6 +41,26 @@ int ItemsToKeep(int shown, int modelCount);
 // The user may be typing in a box the program rewrites: the caret stays
 // where it was, or at the end of a shorter text.
 std::size_t CaretAfterRewrite(std::size_t caret, std::size_t newLength);
+
+// A value only the program sets (a window caption, a box's back colour): the
+// clock sets the same ones every second, and a view pushes one to the
+// toolkit only when it differs from the one it pushed last. Texts the user
+// can edit are compared with what the widget shows instead.
+template <class T>
+class LastPushed {
+ public:
+  // Whether value must be pushed; if so it is remembered as pushed.
+  bool NeedsPush(const T& value) {
+    if (pushed_ && value == last_) return false;
+    last_ = value;
+    pushed_ = true;
+    return true;
+  }
+
+ private:
+  T last_{};
+  bool pushed_ = false;
+};
 
 // Sorts controls (or the views' bindings, through control) by tab index,
 // keeping the order of equal ones.

@@ -115,8 +115,12 @@ QtFrmTimeView::QtFrmTimeView(frmTime& form) : form_(form) {
       if (!drawingHeld_) Refresh(b);
     };
   }
-  setWindowTitle(ToQString(form_.Caption()));
-  form_.CaptionChanged = [this] { setWindowTitle(ToQString(form_.Caption())); };
+  // The clock sets the caption every second, mostly to what it already is.
+  const auto showCaption = [this] {
+    if (caption_.NeedsPush(form_.Caption())) setWindowTitle(ToQString(form_.Caption()));
+  };
+  showCaption();
+  form_.CaptionChanged = showCaption;
 }
 
 QtFrmTimeView::~QtFrmTimeView() {

@@ -7,9 +7,11 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "window/frm_time.h"
+#include "window/view_rules.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -81,6 +83,7 @@ class QtFrmTimeView final : public QWidget {
   std::vector<Binding> bindings_;
   QButtonGroup* options_ = nullptr;
   QTimer timer_;
+  view::LastPushed<std::string> caption_;  // the title the window was given last
   bool drawingHeld_ = false;  // while Start() loads the hidden window
 };
 
