@@ -119,7 +119,8 @@ void BM_FormLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_FormLoad)->Unit(benchmark::kMicrosecond);
 
-// One clock tick after the first: what the running program does each second.
+// One clock tick after the first, ticking as fast as it can: most ticks fall
+// in the same millisecond as the one before.
 void BM_Timer1Tick(benchmark::State& state) {
   auto form = RunningForm(state);
   if (!form) return;
@@ -130,6 +131,69 @@ void BM_Timer1Tick(benchmark::State& state) {
   Checked(state, [] {});
 }
 BENCHMARK(BM_Timer1Tick)->Unit(benchmark::kMicrosecond);
+
+// The real clock moved on a whole second at each reading pair, as the running
+// program finds it once a second: every time text is new, so nothing the
+// services remember from the reading before can answer. Only the time of day
+// moves (seconds into minutes into hours); the date stays, as the tick's
+// texts show no date.
+class SecondStepClock final : public Clock {
+ public:
+  explicit SecondStepClock(Clock& real) : real_(real) {}
+  // Steps are counted across every run of the benchmark, so no run sees a
+  // second an earlier one saw.
+  void Step() { ++steps_; }
+
+  void GetLocalTime(SYSTEMTIME& time) override {
+    real_.GetLocalTime(time);
+    Advance(time);
+  }
+  void GetSystemTime(SYSTEMTIME& time) override {
+    real_.GetSystemTime(time);
+    Advance(time);
+  }
+  bool GetSystemTimeAdjustment(std::uint32_t& adjustment, std::uint32_t& increment,
+                               std::int32_t& disabled) override {
+    return real_.GetSystemTimeAdjustment(adjustment, increment, disabled);
+  }
+  std::uint32_t GetTimeZoneInformation(TIME_ZONE_INFORMATION& info) override {
+    return real_.GetTimeZoneInformation(info);
+  }
+
+ private:
+  void Advance(SYSTEMTIME& time) const {
+    const long long seconds =
+        (time.wHour * 3600LL + time.wMinute * 60LL + time.wSecond + steps_) % 86400;
+    time.wHour = static_cast<std::uint16_t>(seconds / 3600);
+    time.wMinute = static_cast<std::uint16_t>(seconds / 60 % 60);
+    time.wSecond = static_cast<std::uint16_t>(seconds % 60);
+  }
+
+  Clock& real_;
+  static inline long long steps_ = 0;
+};
+
+// One clock tick a second after the last, as the running program ticks.
+void BM_Timer1TickNextSecond(benchmark::State& state) {
+  const Services base = Shared().services();
+  SecondStepClock clock(base.clock);
+  const Services services{base.registry, clock, base.locale, base.dates,
+                          base.settings, base.messages, base.end};
+  frmTime form(services);
+  if (!Checked(state, [&] {
+        form.Form_Load();
+        form.Timer1_Timer();
+      })) {
+    return;
+  }
+  for (auto _ : state) {
+    clock.Step();
+    form.Timer1_Timer();
+    benchmark::DoNotOptimize(form.Caption());
+  }
+  Checked(state, [] {});
+}
+BENCHMARK(BM_Timer1TickNextSecond)->Unit(benchmark::kMicrosecond);
 
 // A time typed into panel 1's box: the other three panels convert.
 void BM_TypedConversion(benchmark::State& state) {
