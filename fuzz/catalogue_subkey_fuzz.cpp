@@ -1,18 +1,33 @@
-// Catalogue subkeys with any "Display", "Std", "Dlt" and "TZI" values, of
-// any type and length: start-up goes on (each damaged zone reported against
-// its name), the lists hold every zone sorted by offset, and a tick and a
-// typed time still convert between them.
+// A catalogue subkey with any "Display", "Std", "Dlt" and "TZI" values, of
+// any type and length: the catalogue load goes on (a damaged zone reported
+// against its name), the zone reaches the catalogue and every list with a
+// selection, and a time still converts from it.
+//
+// The registry and the services live for the whole run; an input replaces
+// the subkey's values and the load runs on an empty catalogue and empty
+// lists, as at start-up. The lists are not the window's: a window's lists
+// convert the panels on every pick, which would cost the run its speed
+// without reading the registry any further.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "fuzz/fuzz_support.h"
+#include "catalogue/fill_time_zone_lists.h"
+#include "fuzz/fuzz_check.h"
+#include "platform/error_trap.h"
+#include "tests/doubles/test_services.h"
+#include "zonetime/calc_time.h"
 
 namespace {
 
 using namespace tellux;
+
+constexpr const char* kKey = "Zone0";
 
 // Takes a length-prefixed chunk off the front of the input.
 std::string Take(std::string_view& in) {
@@ -34,49 +49,73 @@ bool EndsWith(const std::string& s, const std::string& end) {
   return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
 }
 
+struct World {
+  testing::TestServices t;
+  std::string separator = ":";
+  World() { t.clock.local = testing::MakeTime(2003, 6, 15, 12, 0, 0); }
+};
+
+// What the load fills, new for each input.
+struct Targets {
+  catalogue::ZoneCatalogue catalogue;
+  OSVERSIONINFO osVersion{};
+  TextBox machineZoneName;
+  std::array<ComboBox, 4> lists;
+  std::int16_t zeroBiasZone = 0;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static World world;
+  testing::TestServices& t = world.t;
   std::string_view in(reinterpret_cast<const char*>(data), size);
-  testing::TestServices t;
-  t.clock.local = testing::MakeTime(2003, 6, 15, 12, 0, 0);
-  const int zones = in.empty() ? 0 : static_cast<unsigned char>(in[0]) % 4;
-  if (!in.empty()) in.remove_prefix(1);
-  std::vector<std::string> keys;
-  for (int z = 0; z < zones; ++z) {
-    const std::string key = "Zone" + std::to_string(z);
-    keys.push_back(key);
-    for (const char* name : {"Display", "Std", "Dlt", "TZI"}) {
-      const std::uint32_t type = TypeOf(in);
-      t.registry.SetValue(key, name, testing::FakeValue{type, Take(in)});
-    }
+  for (const char* name : {"Display", "Std", "Dlt", "TZI"}) {
+    const std::uint32_t type = TypeOf(in);
+    t.registry.SetValue(kKey, name, testing::FakeValue{type, Take(in)});
   }
-  frmTime form(t.services());
+
+  Targets fresh;
+  catalogue::CatalogueTargets targets{fresh.catalogue, fresh.osVersion, fresh.machineZoneName,
+                                      {&fresh.lists[0], &fresh.lists[1], &fresh.lists[2], &fresh.lists[3]},
+                                      fresh.zeroBiasZone};
   try {
-    form.Form_Load();
+    TrapAndEnd(t.services(), "Form_Load", [&] { catalogue::FillTimeZoneLists(t.services(), targets); });
   } catch (const testing::ProgramEnded&) {
-    fuzz::Broken("start-up ended the program");
+    fuzz::Broken("the catalogue load ended the program");
   }
   for (const std::string& message : t.messages.texts) {
-    bool named = false;
-    for (const std::string& key : keys) named = named || EndsWith(message, " in GetRegistryValues for " + key);
-    fuzz::Check(named, "a message that is not a zone's load failure");
+    fuzz::Check(EndsWith(message, std::string(" in GetRegistryValues for ") + kKey),
+                "a message that is not the zone's load failure");
   }
-  fuzz::Check(form.Catalogue.Count() == zones, "a zone missing from the catalogue");
-  for (const ComboBox& list : form.ComboTZ) {
-    fuzz::Check(list.ListCount() == zones, "a zone missing from a list");
-    fuzz::Check(zones == 0 ? list.ListIndex() == -1 : list.ListIndex() >= 0, "a list without its default");
+  fuzz::Check(t.registry.OpenHandles() == 0, "a registry key left open");
+  fuzz::Check(fresh.catalogue.Count() == 1 && fresh.catalogue.KeyName[1] == kKey,
+              "the zone missing from the catalogue");
+  for (const ComboBox& list : fresh.lists) {
+    fuzz::Check(list.ListCount() == 1 && list.ListIndex() == 0, "a list without the zone selected");
+    fuzz::Check(list.List(0) == fresh.catalogue.DisplayName[1], "a list showing another name");
   }
-  for (int k = 1; k < zones; ++k) {
-    fuzz::Check(form.Catalogue.ZoneRule[static_cast<std::size_t>(k)].Bias <=
-                    form.Catalogue.ZoneRule[static_cast<std::size_t>(k + 1)].Bias,
-                "the catalogue is not sorted");
-  }
+  fuzz::Check(fresh.zeroBiasZone == (fresh.catalogue.ZoneRule[1].Bias == 0 ? 1 : 0),
+              "the zero-offset zone misplaced");
+
+  // The zone's rule as a conversion reads it: from noon there to UTC.
   const std::size_t messages = t.messages.texts.size();
-  fuzz::AsUser(form, [&] { form.Timer1.Fire(); });
-  fuzz::AsUser(form, [&] { form.Text2.UserEdit("11:59 PM"); });
-  fuzz::AsUser(form, [&] { form.UpDown[3].UserUp(); });
-  fuzz::Check(t.messages.texts.size() == messages, "running showed a message");
-  fuzz::Check(fuzz::RecordsInRange(form), "records out of range");
+  std::int16_t charPos = 0;
+  const zonetime::ConversionContext context{fresh.catalogue.ZoneRule, world.separator, charPos};
+  SYSTEMTIME result{};
+  try {
+    zonetime::CalcTime(t.services(), context, t.clock.local, result, 1, 0);
+  } catch (const testing::ProgramEnded&) {
+    fuzz::Broken("a conversion ended the program");
+  }
+  fuzz::Check(t.messages.texts.size() == messages, "a conversion showed a message");
+  fuzz::Check(result.wHour <= 23 && result.wMinute <= 59, "a converted time out of range");
+
+  // What the input left in the doubles goes with it, so that memory the
+  // input took and did not give back shows as a leak of this input.
+  t.registry.Clear();
+  std::vector<std::string>().swap(t.registry.openedPaths);
+  std::vector<std::string>().swap(t.messages.texts);
+  std::vector<std::string>().swap(t.messages.captions);
   return 0;
 }

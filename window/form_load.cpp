@@ -99,18 +99,22 @@ void frmTime::Form_Load() {
 
     FirstTick = -1;
 
-    for (std::size_t i = 0; i < 4; ++i) {
-      SavedZone[i] = StoredPosition(services_.settings.GetSetting(kApp, kSection, kZoneKeys[i], "0"));
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-      if (SavedZone[i] < ComboTZ[i].ListCount()) ComboTZ[i].SetListIndex(SavedZone[i]);
-    }
-
-    // A text that is not a number counts as missing.
-    const auto selection = ParseNumber(services_.settings.GetSetting(kApp, kSection, "Selection", "0"));
-    const double s = selection.value_or(0);
-    Option1[s == 1 ? 0 : s == 2 ? 1 : s == 3 ? 2 : 3].SetValue(true);
+    ReadStoredChoices();
   });
+}
+
+void frmTime::ReadStoredChoices() {
+  for (std::size_t i = 0; i < 4; ++i) {
+    SavedZone[i] = StoredPosition(services_.settings.GetSetting(kApp, kSection, kZoneKeys[i], "0"));
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (SavedZone[i] < ComboTZ[i].ListCount()) ComboTZ[i].SetListIndex(SavedZone[i]);
+  }
+
+  // A text that is not a number counts as missing.
+  const auto selection = ParseNumber(services_.settings.GetSetting(kApp, kSection, "Selection", "0"));
+  const double s = selection.value_or(0);
+  Option1[s == 1 ? 0 : s == 2 ? 1 : s == 3 ? 2 : 3].SetValue(true);
 }
 
 void frmTime::Form_Unload(std::int16_t& /*Cancel*/) {

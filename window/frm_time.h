@@ -29,6 +29,10 @@ class frmTime {
 
   // --- Handlers -----------------------------------------------------------
   void Form_Load();
+  // Form_Load's last step: the zone lists' positions and the caption panel
+  // the user stored, applied where the lists can take them. No trap of its
+  // own.
+  void ReadStoredChoices();
   // Stores the zone choices and the caption panel, then ends the program.
   [[noreturn]] void Form_Unload(std::int16_t& Cancel);
   void Timer1_Timer();
