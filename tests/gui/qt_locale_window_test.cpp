@@ -16,13 +16,14 @@
 #include "platform/linux/qt_frm_time_view.h"
 #include "tests/doubles/call_counter.h"
 #include "tests/reliability/real_locale_services.h"
+#include "tests/window/rows_on_one_time_story.h"
 #include "zonetime/calc_time.h"
 
 namespace tellux {
 namespace {
 
 class LocaleWindow : public ::testing::TestWithParam<const char*> {
- protected:
+ public:
   void SetUp() override {
     real = std::make_unique<testing::RealLocaleServices>(GetParam());
     real->doubles.clock.utc = testing::MakeTime(2003, 6, 15, 14, 35, 20);
@@ -70,20 +71,7 @@ class LocaleWindow : public ::testing::TestWithParam<const char*> {
 };
 
 TEST_P(LocaleWindow, LeavingEachBoxAndSteppingAnHourKeepTheRowsOnOneTime) {
-  for (int i = 0; i < 4; ++i) {
-    const int seeded = Minute(i);
-    Leave(i);
-    ExpectRows(i, seeded);
-  }
-  const int start = Minute(1);
-  for (int step = 1; step <= 24; ++step) {
-    ClickUp(1);
-    ExpectRows(1, (start + step * 60) % 1440);
-  }
-  ClickDown(1);
-  ExpectRows(1, (start + 23 * 60) % 1440);
-  Leave(1);
-  ExpectRows(1, (start + 23 * 60) % 1440);
+  testing::LeaveEachBoxAndStepAroundTheClock(*this);
   EXPECT_TRUE(real->doubles.messages.texts.empty());
 }
 

@@ -15,18 +15,13 @@
 #include "platform/win32/code_page.h"
 #include "platform/win32/win32_frm_time_view.h"
 #include "tests/doubles/call_counter.h"
+#include "tests/platform/win32/window_text.h"
 #include "tests/window/form_test_support.h"
 
 namespace tellux::win32 {
 namespace {
 
 using testing::CallCounter;
-
-std::string TextOf(HWND hwnd) {
-  wchar_t text[256] = {};
-  ::GetWindowTextW(hwnd, text, 256);
-  return WideToUtf8(text);
-}
 
 // A top-level window of another thread, standing for another program the
 // user switches to.

@@ -16,18 +16,14 @@
 #include "tests/doubles/call_counter.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
+#include "tests/platform/win32/window_text.h"
+#include "tests/window/rows_on_one_time_story.h"
 
 namespace tellux::win32 {
 namespace {
 
-std::string TextOf(HWND hwnd) {
-  wchar_t text[256] = {};
-  ::GetWindowTextW(hwnd, text, 256);
-  return WideToUtf8(text);
-}
-
 class LocaleWindow : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     testing::AddSevenZones(doubles.registry);
     doubles.clock.utc = testing::MakeTime(2003, 6, 15, 14, 35, 20);
@@ -82,20 +78,7 @@ class LocaleWindow : public ::testing::Test {
 
 TEST_F(LocaleWindow, LeavingEachBoxAndSteppingAnHourKeepTheRowsOnOneTime) {
   ASSERT_TRUE(doubles.messages.texts.empty());
-  for (int i = 0; i < 4; ++i) {
-    const int seeded = Minute(i);
-    Leave(i);
-    ExpectRows(i, seeded);
-  }
-  const int start = Minute(1);
-  for (int step = 1; step <= 24; ++step) {
-    ClickUp(1);
-    ExpectRows(1, (start + step * 60) % 1440);
-  }
-  ClickDown(1);
-  ExpectRows(1, (start + 23 * 60) % 1440);
-  Leave(1);
-  ExpectRows(1, (start + 23 * 60) % 1440);
+  testing::LeaveEachBoxAndStepAroundTheClock(*this);
 }
 
 TEST_F(LocaleWindow, ATimeTypedInTheLocalesOwnFormOrDigitsReadsAsMeant) {
