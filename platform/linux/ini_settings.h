@@ -1,21 +1,9 @@
 #pragma once
 // Per-user settings on Linux: one INI file per application,
 // <base>/<appName>/<appName>.ini, base being $XDG_CONFIG_HOME or
-// $HOME/.config. "[Section]" lines open sections, "key=value" lines hold
-// settings; section and key names compare ASCII case-insensitively, the
-// value is everything after the first "=", blanks included.
-//
-// Lines that cannot be read (invalid UTF-8, control characters, longer than
-// kMaxLineBytes, no "=") are skipped, and dropped at the next save; every
-// readable setting, comment (";" or "#") and blank line is kept. Keys under
-// an unreadable section header, or before any header, are treated the same
-// way: their section is unknown. The first of duplicate keys counts.
-//
-// A value must be UTF-8 text without control characters other than tab;
-// SaveSetting refuses (false) a value with a newline, NUL or other control
-// character rather than escape it, so the file stays plain to read and edit.
+// $HOME/.config. The file's format, and what is kept of a damaged file, is
+// IniDocument's; only a regular file is read.
 
-#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,8 +14,6 @@ namespace tellux {
 
 class IniSettings final : public SettingsStore {
  public:
-  static constexpr std::size_t kMaxLineBytes = 4096;
-
   // Files under base/<appName>/; an empty base makes every read give the
   // default and every save fail.
   explicit IniSettings(std::filesystem::path base);
