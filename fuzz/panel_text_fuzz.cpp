@@ -6,7 +6,11 @@
 //
 // Each window is made, loaded and (when asked) ticked once per process; an
 // input then changes only the panel texts and records and the working
-// positions, and those are put back before the next.
+// positions, and those are put back before the next. The real services are
+// composed as the program composes them, behind its memos: a typed text
+// still reaches ICU every time, while the renderings of the few records a
+// window holds are answered from memory, as they are in the program (the
+// memos' own tests cover the rest).
 
 #include <array>
 #include <cstddef>
@@ -15,6 +19,8 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "platform/linux/memo_date_services.h"
+#include "platform/linux/memo_locale.h"
 #include "tests/reliability/real_locale_services.h"
 #include "zonetime/calc_time.h"
 #include "zonetime/remove_seconds.h"
@@ -45,6 +51,8 @@ constexpr const char* kRealLocales[] = {"ko_KR", "ar_EG", "fa_IR", "de_DE"};
 struct Window {
   std::unique_ptr<testing::TestServices> scripted;
   std::unique_ptr<testing::RealLocaleServices> real;
+  std::unique_ptr<MemoLocale> localeMemo;
+  std::unique_ptr<MemoDateServices> datesMemo;
   testing::TestServices* doubles = nullptr;
   Locale* locale = nullptr;
   DateServices* dates = nullptr;
@@ -70,10 +78,13 @@ std::unique_ptr<Window> Make(bool real, int choice, bool tick) {
   Services services = [&] {
     if (real) {
       w->real = std::make_unique<testing::RealLocaleServices>(kRealLocales[choice]);
+      w->localeMemo = std::make_unique<MemoLocale>(w->real->icuLocale);
+      w->datesMemo = std::make_unique<MemoDateServices>(w->real->icuDates);
       w->doubles = &w->real->doubles;
-      w->locale = &w->real->icuLocale;
-      w->dates = &w->real->icuDates;
-      return w->real->services();
+      w->locale = w->localeMemo.get();
+      w->dates = w->datesMemo.get();
+      testing::TestServices& d = *w->doubles;
+      return Services{d.registry, d.clock, *w->locale, *w->dates, d.settings, d.messages, d.end};
     }
     w->scripted = std::make_unique<testing::TestServices>(Script(choice));
     testing::AddSevenZones(w->scripted->registry);
