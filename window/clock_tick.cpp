@@ -18,9 +18,10 @@ void frmTime::Timer1_Timer() {
     services_.clock.GetSystemTime(now);
     txtSysTime.SetText(zonetime::FormatSystemTime(services_.locale, now, '\0'));
 
+    // A row's text changes once a minute; it is rendered then, not every second.
     std::array<SYSTEMTIME, 4> result{};
     for (std::size_t i = 0; i < 4; ++i) {
-      txtTime[i].SetText(CalcTime(now, result[i], ZeroBiasZone, ZoneOf(static_cast<int>(i))));
+      txtTime[i].SetText(CalcTime(now, result[i], ZeroBiasZone, ZoneOf(static_cast<int>(i)), &clockRows_[i]));
     }
 
     std::size_t sel = 0;

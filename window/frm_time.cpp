@@ -118,9 +118,9 @@ std::int16_t frmTime::ZoneOf(int list) const {
 }
 
 std::string frmTime::CalcTime(const SYSTEMTIME& Source, SYSTEMTIME& Result, std::int16_t FromZone,
-                              std::int16_t ToZone) {
+                              std::int16_t ToZone, zonetime::MinuteText* kept) {
   const zonetime::ConversionContext context{Catalogue.ZoneRule, TimeSeparator, CharPos};
-  return zonetime::CalcTime(services_, context, Source, Result, FromZone, ToZone);
+  return zonetime::CalcTime(services_, context, Source, Result, FromZone, ToZone, kept);
 }
 
 std::string frmTime::RemoveSeconds(std::string_view Text) {

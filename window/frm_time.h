@@ -99,7 +99,7 @@ class frmTime {
   void WireHandlers();
   std::string ReadLocaleText(std::uint32_t lcType);
   std::string CalcTime(const SYSTEMTIME& Source, SYSTEMTIME& Result, std::int16_t FromZone,
-                       std::int16_t ToZone);
+                       std::int16_t ToZone, zonetime::MinuteText* kept = nullptr);
   std::string RemoveSeconds(std::string_view Text);
   std::int16_t ZoneOf(int list) const;
   void StepHour(std::int16_t Index, int delta);
@@ -107,6 +107,7 @@ class frmTime {
   Services services_;
   std::string caption_;
   std::vector<Control*> controls_;
+  std::array<zonetime::MinuteText, 4> clockRows_;  // each clock row's text for its minute
 };
 
 }  // namespace tellux

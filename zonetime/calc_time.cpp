@@ -34,7 +34,7 @@ std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time, char fill) 
 
 std::string CalcTime(const Services& services, const ConversionContext& context,
                      const SYSTEMTIME& Source, SYSTEMTIME& Result, std::int16_t FromZone,
-                     std::int16_t ToZone) {
+                     std::int16_t ToZone, MinuteText* kept) {
   return TrapAndEnd(services, "CalcTime", [&] {
     Result = Source;
     const ZoneRuleRecord& from = Zone(context.ZoneRule, FromZone);
@@ -51,8 +51,11 @@ std::string CalcTime(const Services& services, const ConversionContext& context,
     const long long hours = FloorDiv(minutes, 60);
     Result.wMinute = static_cast<std::uint16_t>(minutes - hours * 60);
     Result.wHour = static_cast<std::uint16_t>(hours - FloorDiv(hours, 24) * 24);
-    return RemoveSeconds(services.dates, context.TimeSeparator, context.CharPos,
-                         FormatSystemTime(services.locale, Result));
+    const auto render = [&](const SYSTEMTIME& time) {
+      return RemoveSeconds(services.dates, context.TimeSeparator, context.CharPos,
+                           FormatSystemTime(services.locale, time));
+    };
+    return kept != nullptr ? kept->Get(Result, context.TimeSeparator, render) : render(Result);
   });
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/services.h"
 #include "platform/win_types.h"
+#include "zonetime/minute_text.h"
 #include "zonetime/zone_rule.h"
 
 namespace tellux::zonetime {
@@ -25,10 +26,11 @@ struct ConversionContext {
 // into 0..59. Returns Result's time of
 // day in the system locale's time format without seconds. A zone number
 // outside the catalogue is reported as "Subscript out of range in CalcTime"
-// and ends the program.
+// and ends the program. With kept (the clock's rows), the text comes from
+// kept while Result stays in the minute it holds; CharPos is then untouched.
 std::string CalcTime(const Services& services, const ConversionContext& context,
                      const SYSTEMTIME& Source, SYSTEMTIME& Result, std::int16_t FromZone,
-                     std::int16_t ToZone);
+                     std::int16_t ToZone, MinuteText* kept = nullptr);
 
 // The time of day of time in the system locale's own format (with seconds).
 // The locale writes into 254 of 255 characters of fill; where it refuses the
