@@ -89,7 +89,10 @@ Win32FrmTimeView::Win32FrmTimeView(frmTime& form, HINSTANCE instance)
     Refresh(b);
     b.control->ModelChanged = [this, &b] { Refresh(b); };
   }
-  form_.CaptionChanged = [this] { ::SetWindowTextW(Window(), Utf8ToWide(form_.Caption()).c_str()); };
+  // The clock sets the caption every second, mostly to what it already is.
+  form_.CaptionChanged = [this] {
+    if (caption_.NeedsPush(form_.Caption())) ::SetWindowTextW(Window(), Utf8ToWide(form_.Caption()).c_str());
+  };
 }
 
 Win32FrmTimeView::~Win32FrmTimeView() {

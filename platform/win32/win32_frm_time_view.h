@@ -8,12 +8,14 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/win32/accessible_names.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_api.h"
 #include "window/frm_time.h"
+#include "window/view_rules.h"
 
 namespace tellux::win32 {
 
@@ -91,6 +93,7 @@ class Win32FrmTimeView {
   UniqueHfont font_;
   std::map<ColorRef, UniqueHbrush> brushes_;
   std::unique_ptr<AccessibleNames> accessibility_;
+  view::LastPushed<std::string> caption_;  // the title the window was given last
 };
 
 }  // namespace tellux::win32
