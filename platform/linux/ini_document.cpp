@@ -21,8 +21,12 @@ bool IniDocument::IsPlainText(std::string_view s) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
   const auto length = static_cast<std::int32_t>(s.size());
   for (std::int32_t i = 0; i < length;) {
-    UChar32 c = 0;
-    U8_NEXT(bytes, i, length, c);
+    UChar32 c = bytes[i];
+    if (c < 0x80) {
+      ++i;  // most of a settings file: no decoding needed
+    } else {
+      U8_NEXT(bytes, i, length, c);
+    }
     if (c < 0 || (c < 0x20 && c != '\t') || c == 0x7F) return false;
   }
   return true;
