@@ -130,16 +130,30 @@ int main(int argc, char** argv) {
   // second, four without seconds and the caption once a minute.
   const std::array<QLineEdit*, 6> texts = {edits["txtLocTime"], edits["txtSysTime"], edits["txtTime(0)"],
                                            edits["txtTime(1)"], edits["txtTime(2)"], edits["txtTime(3)"]};
+  // English times as ICU writes them since CLDR 42, a narrow no-break space
+  // before AM or PM: the program's texts in the same locale, so both shape
+  // the same characters.
+  const QString withSeconds = QStringLiteral("h:mm:ss\u202FAP");
+  const QString withoutSeconds = QStringLiteral("h:mm\u202FAP");
+  QLineEdit* first = edits["Text0"];
+  bool firstTick = true;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, &window, [&] {
     const QDateTime now = QDateTime::currentDateTime();
     const QDateTime utc = now.toUTC();
-    texts[0]->setText(now.time().toString(QStringLiteral("h:mm:ss AP")));
-    texts[1]->setText(utc.time().toString(QStringLiteral("h:mm:ss AP")));
+    texts[0]->setText(now.time().toString(withSeconds));
+    texts[1]->setText(utc.time().toString(withSeconds));
     for (int i = 0; i < 4; ++i) {
-      texts[static_cast<std::size_t>(2 + i)]->setText(utc.addSecs(-3600 * (i + 5)).time().toString(QStringLiteral("h:mm AP")));
+      texts[static_cast<std::size_t>(2 + i)]->setText(utc.addSecs(-3600 * (i + 5)).time().toString(withoutSeconds));
     }
     window.setWindowTitle(texts[2]->text() + QStringLiteral(" Zone number 0 (Example City)"));
+    // As in the program, the first tick puts a row's time into the box that
+    // holds the focus (caret at its end, nothing selected), and it stays
+    // there while the window idles: its caret blinks over that text.
+    if (firstTick) {
+      firstTick = false;
+      first->setText(texts[2]->text());
+    }
   });
 
   tellux::ReportFirstPaintIfAsked(window);
