@@ -56,6 +56,8 @@ class LastPushed {
     pushed_ = true;
     return true;
   }
+  // The toolkit lost what was pushed (a new style or palette): push again.
+  void Forget() { pushed_ = false; }
 
  private:
   T last_{};

@@ -48,7 +48,7 @@ QPalette WithBackColor(const QLineEdit& edit, ColorRef color) {
   return palette;
 }
 
-void RefreshText(const TextBox& box, QLineEdit& edit) {
+void RefreshText(const TextBox& box, QLineEdit& edit, view::LastPushed<ColorRef>& backColor) {
   const QString text = ToQString(box.Text());
   if (edit.text() != text) {
     if (edit.hasFocus()) {
@@ -62,8 +62,11 @@ void RefreshText(const TextBox& box, QLineEdit& edit) {
       edit.setCursorPosition(0);
     }
   }
-  const QPalette palette = WithBackColor(edit, box.BackColor());
-  if (palette != edit.palette()) edit.setPalette(palette);
+  // The clock rewrites boxes every second, their colours seldom.
+  if (backColor.NeedsPush(box.BackColor())) {
+    const QPalette palette = WithBackColor(edit, box.BackColor());
+    if (palette != edit.palette()) edit.setPalette(palette);
+  }
 }
 
 void RefreshCombo(const ComboBox& combo, QComboBox& widget) {
@@ -296,7 +299,7 @@ bool QtFrmTimeView::eventFilter(QObject* watched, QEvent* event) {
 void QtFrmTimeView::Refresh(const Binding& b) {
   QSignalBlocker block(b.widget);
   if (b.edit != nullptr) {
-    RefreshText(static_cast<const TextBox&>(*b.control), *b.edit);
+    RefreshText(static_cast<const TextBox&>(*b.control), *b.edit, b.backColor);
   } else if (b.combo != nullptr) {
     RefreshCombo(static_cast<const ComboBox&>(*b.control), *b.combo);
   } else if (b.radio != nullptr) {
@@ -334,6 +337,19 @@ void QtFrmTimeView::CloseWindow() {
 }
 
 void QtFrmTimeView::closeEvent(QCloseEvent* /*event*/) { CloseWindow(); }
+
+// A new style or palette gives the boxes their natural colours again; the
+// model's are put back.
+void QtFrmTimeView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
+    for (const Binding& b : bindings_) {
+      if (b.edit == nullptr) continue;
+      b.backColor.Forget();
+      Refresh(b);
+    }
+  }
+}
 
 const QtFrmTimeView::Binding* QtFrmTimeView::Find(const Control& control) const {
   for (const Binding& b : bindings_) {

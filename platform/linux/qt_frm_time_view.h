@@ -52,6 +52,7 @@ class QtFrmTimeView final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -69,6 +70,8 @@ class QtFrmTimeView final : public QWidget {
     QLabel* label = nullptr;
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
+    // A box's back colour as its palette was last built for it.
+    mutable view::LastPushed<ColorRef> backColor;
   };
 
   void CreateWidgets();
