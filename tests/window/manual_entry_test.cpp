@@ -26,6 +26,13 @@ class ManualEntry : public FormTest {
   }
   int Hour(int panel) const { return form->PanelTime[static_cast<std::size_t>(panel)].wHour; }
   int Minute(int panel) const { return form->PanelTime[static_cast<std::size_t>(panel)].wMinute; }
+  // Types text into panel 1's box; its record then holds hour:minute.
+  void TypedReadsAs(const std::string& text, int hour, int minute) {
+    SCOPED_TRACE(text);
+    form->Text1.UserEdit(text);
+    EXPECT_EQ(Hour(1), hour);
+    EXPECT_EQ(Minute(1), minute);
+  }
 };
 
 TEST_F(ManualEntry, TypingOneKeyAtATimeConvertsAsSoonAsThereIsASeparator) {
@@ -34,9 +41,7 @@ TEST_F(ManualEntry, TypingOneKeyAtATimeConvertsAsSoonAsThereIsASeparator) {
   EXPECT_EQ(form->Text0.Text(), "8:05 PM");  // nothing yet
   EXPECT_EQ(Hour(1), 16);
 
-  form->Text1.UserEdit("1:");
-  EXPECT_EQ(Hour(1), 1);
-  EXPECT_EQ(Minute(1), 0);
+  TypedReadsAs("1:", 1, 0);
   EXPECT_EQ(form->Text0.Text(), "4:30 AM");
 
   form->Text1.UserEdit("1:3");
@@ -56,9 +61,7 @@ TEST_F(ManualEntry, ThePmDesignatorAddsTwelveHours) {
   EXPECT_EQ(Hour(1), 0);
   form->Text1.UserEdit("12:15 PM");
   EXPECT_EQ(Hour(1), 12);
-  form->Text1.UserEdit("7:05 PM");
-  EXPECT_EQ(Hour(1), 19);
-  EXPECT_EQ(Minute(1), 5);
+  TypedReadsAs("7:05 PM", 19, 5);
 }
 
 TEST_F(ManualEntry, ADesignatorInAnotherLetterCaseCountsAsMorning) {
@@ -81,48 +84,28 @@ TEST_F(ManualEntry, ALocaleWithAnotherSeparatorReadsWithIt) {
   t.SetUserLocale(testing::Finnish());
   t.locale.system = testing::Finnish();
   Start();
-  form->Text1.UserEdit("9.45");
-  EXPECT_EQ(Hour(1), 9);
-  EXPECT_EQ(Minute(1), 45);
+  TypedReadsAs("9.45", 9, 45);
   form->Text1.UserEdit("10:50");
   EXPECT_EQ(Hour(1), 9);  // a colon is no separator here
 }
 
 TEST_F(ManualEntry, OutOfRangePartsAreNotStoredButTheOthersStillFollow) {
-  form->Text1.UserEdit("25:10");
-  EXPECT_EQ(Hour(1), 16);
-  EXPECT_EQ(Minute(1), 10);
+  TypedReadsAs("25:10", 16, 10);
   EXPECT_EQ(form->Text0.Text(), "7:40 PM");
-  form->Text1.UserEdit("10:75");
-  EXPECT_EQ(Hour(1), 10);
-  EXPECT_EQ(Minute(1), 10);
-  form->Text1.UserEdit("24:20");
-  EXPECT_EQ(Hour(1), 10);
-  EXPECT_EQ(Minute(1), 20);
-  form->Text1.UserEdit("-1:30");
-  EXPECT_EQ(Hour(1), 10);
-  EXPECT_EQ(Minute(1), 30);
-  form->Text1.UserEdit("11:60");
-  EXPECT_EQ(Hour(1), 11);
-  EXPECT_EQ(Minute(1), 30);
+  TypedReadsAs("10:75", 10, 10);
+  TypedReadsAs("24:20", 10, 20);
+  TypedReadsAs("-1:30", 10, 30);
+  TypedReadsAs("11:60", 11, 30);
 }
 
 TEST_F(ManualEntry, ATextStartingWithTheSeparatorOrLettersReadsHourZero) {
-  form->Text1.UserEdit(":30");
-  EXPECT_EQ(Hour(1), 0);
-  EXPECT_EQ(Minute(1), 30);
-  form->Text1.UserEdit("at 9:45");
-  EXPECT_EQ(Hour(1), 0);
-  EXPECT_EQ(Minute(1), 45);
+  TypedReadsAs(":30", 0, 30);
+  TypedReadsAs("at 9:45", 0, 45);
 }
 
 TEST_F(ManualEntry, NumbersBeyondSixteenBitsAreIgnoredWithoutAMessage) {
-  form->Text1.UserEdit("40000:10");
-  EXPECT_EQ(Hour(1), 16);
-  EXPECT_EQ(Minute(1), 10);
-  form->Text1.UserEdit("-40000:1e999 PM");
-  EXPECT_EQ(Hour(1), 16);
-  EXPECT_EQ(Minute(1), 10);
+  TypedReadsAs("40000:10", 16, 10);
+  TypedReadsAs("-40000:1e999 PM", 16, 10);
   form->Text1.UserEdit("1e400:20");
   EXPECT_EQ(Minute(1), 20);
   EXPECT_TRUE(t.messages.texts.empty());
@@ -130,9 +113,7 @@ TEST_F(ManualEntry, NumbersBeyondSixteenBitsAreIgnoredWithoutAMessage) {
 }
 
 TEST_F(ManualEntry, BlanksAreIgnoredAndHalvesRoundToEven) {
-  form->Text1.UserEdit(" 1 1 : 2.5");
-  EXPECT_EQ(Hour(1), 11);
-  EXPECT_EQ(Minute(1), 2);
+  TypedReadsAs(" 1 1 : 2.5", 11, 2);
   form->Text1.UserEdit("3.5:0");
   EXPECT_EQ(Hour(1), 4);
 }
@@ -203,9 +184,7 @@ TEST_F(ManualEntry, ADayPeriodBeforeTheHourIsSkippedAndThePmRuleStillApplies) {
   form->Timer1.Fire();
   EXPECT_EQ(form->AmDesignator, "\uC624\uC804");
   EXPECT_EQ(form->Text1.Text(), "\uC624\uD6C4 4:35");
-  form->Text1.UserEdit("\uC624\uD6C4 2:35");
-  EXPECT_EQ(Hour(1), 14);
-  EXPECT_EQ(Minute(1), 35);
+  TypedReadsAs("\uC624\uD6C4 2:35", 14, 35);
   form->Text1.UserEdit("\uC624\uC804 12:10");
   EXPECT_EQ(Hour(1), 0);
   form->Text1.UserEdit("  \uC624\uD6C4 12:10");
@@ -225,9 +204,7 @@ TEST_F(ManualEntry, WordsBetweenTheDayPeriodAndTheHourAreSkippedToo) {
   Start();
   form->Text1.UserEdit("\u0263etr\u0254 ga 2:35");
   EXPECT_EQ(Hour(1), 14);
-  form->Text1.UserEdit("\u014Bdi ga 6:26");
-  EXPECT_EQ(Hour(1), 6);
-  EXPECT_EQ(Minute(1), 26);
+  TypedReadsAs("\u014Bdi ga 6:26", 6, 26);
 }
 
 TEST_F(ManualEntry, DigitsOfOtherScriptsReadAsTheirValues) {
@@ -247,9 +224,7 @@ TEST_F(ManualEntry, SecondsAfterADotSeparatorAreNoFractionOfTheMinute) {
   t.SetUserLocale(testing::Finnish());
   t.locale.system = testing::Finnish();
   Start();
-  form->Text1.UserEdit("14.35.45");
-  EXPECT_EQ(Hour(1), 14);
-  EXPECT_EQ(Minute(1), 35);
+  TypedReadsAs("14.35.45", 14, 35);
   form->Text1.UserEdit("9.59.59");
   EXPECT_EQ(Minute(1), 59);
 }
@@ -261,13 +236,9 @@ TEST_F(ManualEntry, AWordSeparatorReadsTypedTimesAndTheProgramsOwn) {
   form->Timer1.Fire();
   EXPECT_EQ(form->TimeSeparator, "h");
   EXPECT_EQ(form->Text1.Text(), "16 h 35");
-  form->Text1.UserEdit("14 h 05");
-  EXPECT_EQ(Hour(1), 14);
-  EXPECT_EQ(Minute(1), 5);
+  TypedReadsAs("14 h 05", 14, 5);
   EXPECT_EQ(form->Text0.Text(), "17 h 35");
-  form->Text1.UserEdit("9 h 50 min 45 s");
-  EXPECT_EQ(Hour(1), 9);
-  EXPECT_EQ(Minute(1), 50);
+  TypedReadsAs("9 h 50 min 45 s", 9, 50);
 }
 }  // namespace
 }  // namespace tellux
