@@ -34,8 +34,6 @@ class MinuteText {
     return text;
   }
 
-  void Clear() { kept_ = false; }
-
   // Whether a and b differ at most in their seconds and milliseconds.
   static bool SameMinute(const SYSTEMTIME& a, const SYSTEMTIME& b);
 
