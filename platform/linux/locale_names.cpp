@@ -1,8 +1,8 @@
 #include "platform/linux/locale_names.h"
 
 #include <cstdlib>
-#include <fstream>
 
+#include "platform/linux/tzif_file.h"
 #include "platform/text.h"
 
 namespace tellux {
@@ -13,12 +13,17 @@ constexpr std::string_view kDefaultLocale = "en_US";
 // Blanks around a line of a shell-style file, a CR of DOS line ends among them.
 std::string Trim(std::string_view s) { return std::string(text::Trim(s, " \t\r")); }
 
-// LANG=value from a shell-style assignment file, quotes removed; empty if absent.
+// LANG=value from a shell-style assignment file, quotes removed; empty if
+// absent. Read as a small regular file, so a FIFO or device named here never
+// holds up the start.
 std::string LangFromFile(const std::string& path) {
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    std::string s = Trim(line);
+  const std::optional<std::string> file = zoneinfo::ReadSmallFile(path);
+  if (!file) return {};
+  std::string_view rest = *file;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    std::string s = Trim(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     if (s.rfind("export ", 0) == 0) s = Trim(std::string_view(s).substr(7));
     if (s.rfind("LANG=", 0) != 0) continue;
     std::string value = Trim(std::string_view(s).substr(5));

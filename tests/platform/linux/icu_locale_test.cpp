@@ -4,6 +4,7 @@
 #include "platform/linux/icu_locale.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -256,6 +257,23 @@ TEST_F(LocaleEnvironment, TheMachineLocaleComesFromTheFirstFileThatNamesIt) {
 
   EXPECT_EQ(SystemLocaleName({noLang, withLang}, "en_US"), "ja_JP");
   EXPECT_EQ(SystemLocaleName({noLang, (dir / "missing").string()}, "fr_FR"), "fr_FR");
+  std::filesystem::remove_all(dir);
+}
+
+// A pipe named where the machine's locale file belongs holds nobody up: it
+// is passed over like a missing file, and the next file still counts, its
+// DOS line ends and missing last line end included.
+TEST_F(LocaleEnvironment, APipeInPlaceOfTheLocaleFileIsPassedOver) {
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("tellux_locale_fifo_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const auto pipe = (dir / "default_locale").string();
+  const auto dos = (dir / "locale.conf").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::ofstream(dos) << "# comment\r\nLANG=de_AT.UTF-8\r";
+
+  EXPECT_EQ(SystemLocaleName({pipe, dos}, "en_US"), "de_AT");
+  EXPECT_EQ(SystemLocaleName({pipe}, "fr_FR"), "fr_FR");
   std::filesystem::remove_all(dir);
 }
 
