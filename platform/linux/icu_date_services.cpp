@@ -23,21 +23,36 @@
 
 namespace tellux {
 
-// The formats, built once for the locale; all null when ICU failed.
+// The locale's patterns and one format that writes and reads with each in
+// turn: a format holds its own copy of the locale's symbols and number
+// formats (about 50 KB), so one per pattern would cost more than everything
+// else the program keeps, while switching patterns costs a microsecond.
+// Built once for the locale; format and calendar are null when ICU failed.
 struct IcuDateServices::Formats {
   std::unique_ptr<icu::Calendar> calendar;  // GMT, pure Gregorian
-  std::unique_ptr<icu::DateFormat> dateFormat;
-  std::unique_ptr<icu::DateFormat> timeFormat;
-  std::unique_ptr<icu::DateFormat> shortTimeFormat;
+  std::unique_ptr<icu::SimpleDateFormat> format;
+  icu::UnicodeString datePattern;       // the short date, four-digit year
+  icu::UnicodeString timePattern;       // the medium time
+  icu::UnicodeString shortTimePattern;  // the short time
   // Tried in turn when reading; each must take the whole text.
-  struct ReadFormat {
-    std::unique_ptr<icu::DateFormat> format;
+  struct ReadPattern {
+    icu::UnicodeString pattern;
     bool hasDate;  // false: a time alone, whole part 0
     // The pattern's literal characters that a text it reads must hold, in
     // this order (see ReadingLiterals); a text without them is not tried.
     icu::UnicodeString literals;
   };
-  std::vector<ReadFormat> readFormats;
+  std::vector<ReadPattern> readPatterns;
+  const icu::UnicodeString* applied = nullptr;  // the pattern format has now
+
+  // format, with pattern (one of the above, which never move) applied.
+  icu::SimpleDateFormat& With(const icu::UnicodeString& pattern) {
+    if (applied != &pattern) {
+      format->applyPattern(pattern);
+      applied = &pattern;
+    }
+    return *format;
+  }
 };
 
 namespace {
@@ -68,17 +83,6 @@ icu::UnicodeString Readable(const icu::UnicodeString& pattern) {
   return {readable.data(), static_cast<int32_t>(readable.size())};
 }
 
-// A strict reading format for pattern; null when ICU refuses it.
-std::unique_ptr<icu::DateFormat> ReadingFormat(const icu::UnicodeString& pattern,
-                                               const icu::Locale& locale) {
-  UErrorCode status = U_ZERO_ERROR;
-  auto format = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
-  if (U_FAILURE(status)) return nullptr;
-  format->setLenient(false);
-  format->setTimeZone(*icu::TimeZone::getGMT());
-  return format;
-}
-
 }  // namespace
 
 IcuDateServices::IcuDateServices(const std::string& userLocale)
@@ -103,9 +107,12 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
   const icu::UnicodeString writtenDate = generator->replaceFieldTypes(datePattern, u"yyyy", status);
   const icu::UnicodeString readDate = generator->replaceFieldTypes(datePattern, u"y", status);
   if (U_FAILURE(status)) return;
-  auto dateFormat = std::make_unique<icu::SimpleDateFormat>(writtenDate, locale, status);
+  // Strict, so reading checks every field; writing is the same either way.
+  auto format = std::make_unique<icu::SimpleDateFormat>(writtenDate, locale, status);
   if (U_FAILURE(status)) return;
-  std::unique_ptr<icu::Calendar> calendar(dateFormat->getCalendar()->clone());
+  format->setLenient(false);
+  format->setTimeZone(*icu::TimeZone::getGMT());
+  std::unique_ptr<icu::Calendar> calendar(format->getCalendar()->clone());
   if (!calendar) return;
   calendar->setTimeZone(*icu::TimeZone::getGMT());
   calendar->setLenient(false);
@@ -115,34 +122,25 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
     gregorian->setGregorianChange(kLongBeforeAnyDate, status);
     if (U_FAILURE(status)) return;
   }
-  dateFormat->setTimeZone(*icu::TimeZone::getGMT());
-  mediumTime->setTimeZone(*icu::TimeZone::getGMT());
-  shortTime->setTimeZone(*icu::TimeZone::getGMT());
-  for (icu::DateFormat* format : {mediumTime.get(), shortTime.get()}) {
-    if (auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format)) {
-      simple->applyPattern(Readable(PatternOf(simple)));
-    }
-  }
+  f_->datePattern = writtenDate;
+  f_->timePattern = Readable(PatternOf(mediumTime.get()));
+  f_->shortTimePattern = Readable(PatternOf(shortTime.get()));
 
   // Times: the locale's own with and without seconds, then 12-hour with day
   // period and 24-hour, which people type whatever their locale.
-  std::vector<icu::UnicodeString> times = {PatternOf(mediumTime.get()), PatternOf(shortTime.get())};
+  std::vector<icu::UnicodeString> times = {f_->timePattern, f_->shortTimePattern};
   for (const char16_t* skeleton : {u"hmsa", u"hma", u"Hms", u"Hm"}) {
     times.push_back(Readable(generator->getBestPattern(skeleton, status)));
   }
   if (U_FAILURE(status)) return;
 
-  std::vector<icu::UnicodeString> patterns;
   auto add = [&](icu::UnicodeString p, bool hasDate) {
     NormaliseBlanks(p);
     if (p.isEmpty()) return;
-    for (const auto& q : patterns) {
-      if (q == p) return;
+    for (const auto& q : f_->readPatterns) {
+      if (q.pattern == p) return;
     }
-    patterns.push_back(p);
-    if (auto format = ReadingFormat(p, locale)) {
-      f_->readFormats.push_back({std::move(format), hasDate, ReadingLiterals(p)});
-    }
+    f_->readPatterns.push_back({p, hasDate, ReadingLiterals(p)});
   };
   // Times before the date alone: in a locale that writes times as H.mm.ss
   // and dates as d.M.y, "1.02.24" is the clock's time, not 1 February.
@@ -151,9 +149,8 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
   add(readDate, true);
 
   f_->calendar = std::move(calendar);
-  f_->dateFormat = std::move(dateFormat);
-  f_->timeFormat = std::move(mediumTime);
-  f_->shortTimeFormat = std::move(shortTime);
+  f_->format = std::move(format);
+  f_->applied = &f_->datePattern;
 }
 
 IcuDateServices::~IcuDateServices() = default;
@@ -167,14 +164,14 @@ std::optional<double> IcuDateServices::ReadGeneralDate(std::string_view text) {
   input.trim();
   if (input.isEmpty()) return std::nullopt;
 
-  for (const auto& [format, hasDate, literals] : f_->readFormats) {
+  for (const auto& [pattern, hasDate, literals] : f_->readPatterns) {
     // Strict reading matches every literal before the last field exactly,
     // so a text without them cannot be read this way; most texts are times,
     // which this spares the date forms tried first.
     if (!HoldsInOrder(input, literals)) continue;
     f_->calendar->clear();
     icu::ParsePosition position(0);
-    format->parse(input, *f_->calendar, position);
+    f_->With(pattern).parse(input, *f_->calendar, position);
     if (position.getErrorIndex() >= 0 || position.getIndex() != input.length()) continue;
     UErrorCode status = U_ZERO_ERROR;
     const double millis = f_->calendar->getTime(status);  // strict: checks every field
@@ -207,9 +204,9 @@ std::string IcuDateServices::FormatGeneralDate(double date) {
   if (U_FAILURE(status)) return {};
   icu::UnicodeString out;
   icu::FieldPosition ignored;
-  if (day != 0) f_->dateFormat->format(*f_->calendar, out, ignored);
+  if (day != 0) f_->With(f_->datePattern).format(*f_->calendar, out, ignored);
   if (day != 0 && seconds != 0) out.append(u' ');
-  if (day == 0 || seconds != 0) f_->timeFormat->format(*f_->calendar, out, ignored);
+  if (day == 0 || seconds != 0) f_->With(f_->timePattern).format(*f_->calendar, out, ignored);
   return Utf8(out);
 }
 
@@ -221,7 +218,7 @@ std::string IcuDateServices::FormatShortTime(double date) {
   if (U_FAILURE(status)) return {};
   icu::UnicodeString out;
   icu::FieldPosition ignored;
-  f_->shortTimeFormat->format(*f_->calendar, out, ignored);
+  f_->With(f_->shortTimePattern).format(*f_->calendar, out, ignored);
   return Utf8(out);
 }
 
