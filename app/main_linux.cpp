@@ -12,13 +12,15 @@
 #endif
 
 int main(int argc, char** argv) {
+  // First, so the zone catalogue and the ICU services are built on their
+  // own thread while the toolkit starts.
+  tellux::LinuxPlatform platform;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellux Time");
   // Ties the window to its desktop entry (the Wayland app id); TELLUX_APP_ID
   // is set where the install rules name the entry.
   QApplication::setDesktopFileName(QStringLiteral(TELLUX_APP_ID));
 
-  tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());
   tellux::QtFrmTimeView view(form);
   // The window has drawn the clock icon; the program's other windows (its

@@ -8,41 +8,40 @@
 // QApplication for the message box. Nothing here fails: each service has its
 // own fallback.
 
+#include <future>
 #include <memory>
 
 #include "platform/linux/exit_program_end.h"
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/icu_locale.h"
 #include "platform/linux/ini_settings.h"
 #include "platform/linux/linux_clock.h"
-#include "platform/linux/memo_date_services.h"
-#include "platform/linux/memo_locale.h"
 #include "platform/linux/qt_message_box.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/services.h"
 
 namespace tellux {
 
 class LinuxPlatform {
  public:
-  // Reads the locale, zone folder and settings folder from the environment.
+  // Reads the locale, zone folder and settings folder from the environment
+  // on this thread, then builds the zone catalogue and the ICU services on a
+  // thread of their own: they take about as long as the toolkit's start-up,
+  // which can run meanwhile.
   LinuxPlatform();
+  // Waits for the build when services() never did.
+  ~LinuxPlatform();
   LinuxPlatform(const LinuxPlatform&) = delete;
   LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
-  // Valid while this platform lives.
+  // Valid while this platform lives. The first call waits for the build.
   Services services();
 
  private:
-  std::unique_ptr<zoneinfo::TzCatalogue> catalogue_;
-  zoneinfo::TzRegistry registry_;
+  struct ZoneServices;  // the catalogue, its registry and the ICU services
+
+  ZoneServices& Zones();
+
+  std::future<std::unique_ptr<ZoneServices>> building_;
+  std::unique_ptr<ZoneServices> zones_;
   LinuxClock clock_;
-  std::unique_ptr<IcuLocale> locale_;
-  IcuDateServices dates_;
-  // The locale is read once, at start-up, so the memos never need clearing.
-  MemoLocale localeMemo_;
-  MemoDateServices datesMemo_;
   IniSettings settings_;
   QtMessageBox messages_;
   ExitProgramEnd end_;

@@ -1,0 +1,67 @@
+// The program's own services, as it starts them: built on a thread of their
+// own from the environment as it stood when the platform was made, whatever
+// the toolkit does to the environment meanwhile.
+
+#include "platform/linux/linux_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win_types.h"
+#include "tests/platform/linux/env_guard.h"
+#include "tests/platform/linux/zone_folder.h"
+
+namespace tellux {
+namespace {
+
+using zoneinfo::testing::EnvGuard;
+using zoneinfo::testing::ReadBytes;
+using zoneinfo::testing::ZoneFolder;
+
+std::vector<std::string> CatalogueIds(Registry& registry) {
+  RegKey key = 0;
+  std::vector<std::string> ids;
+  if (registry.RegOpenKeyA(kHkeyLocalMachine, kNtCataloguePath, key) != kErrorSuccess) return ids;
+  for (std::uint32_t i = 0;; ++i) {
+    std::string name(256, '\0');
+    std::string className(256, '\0');
+    std::uint32_t nameLength = 256;
+    std::uint32_t classLength = 256;
+    FILETIME written{};
+    if (registry.RegEnumKeyExA(key, i, name, nameLength, className, classLength, written) !=
+        kErrorSuccess) {
+      break;
+    }
+    ids.push_back(name.substr(0, nameLength));
+  }
+  registry.RegCloseKey(key);
+  return ids;
+}
+
+TEST(LinuxPlatform, ServesTheZoneFolderAndLocaleTheEnvironmentNamedAtItsStart) {
+  ZoneFolder folder;
+  for (const char* zone : {"Asia/Tokyo", "Europe/Berlin"}) {
+    folder.Write(zone, ReadBytes(std::string("/usr/share/zoneinfo/") + zone));
+  }
+  EnvGuard env;
+  env.Set("TZDIR", folder.Path());
+  env.Set("LC_ALL", "de_DE.UTF-8");
+  LinuxPlatform platform;
+  // As the toolkit starting meanwhile may change it.
+  env.Set("TZDIR", "/nonexistent");
+  env.Set("LC_ALL", "en_US.UTF-8");
+
+  const Services services = platform.services();
+  EXPECT_EQ(CatalogueIds(services.registry),
+            (std::vector<std::string>{"Tokyo Standard Time", "W. Europe Standard Time"}));
+  std::string decimal(8, '\0');
+  ASSERT_EQ(services.locale.GetLocaleInfoA(kLocaleUserDefault, kLocaleSDecimal, &decimal, 8), 2);
+  EXPECT_EQ(decimal.substr(0, 1), ",");
+  EXPECT_EQ(services.dates.FormatGeneralDate(45000.5), "15.03.2023 12:00:00");
+  EXPECT_EQ(services.dates.ReadGeneralDate("15.03.2023 12:00:00"), 45000.5);
+}
+
+}  // namespace
+}  // namespace tellux
