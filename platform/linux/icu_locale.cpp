@@ -62,7 +62,10 @@ int WriteWithNul(const std::string& text, std::string* buffer, int cch) {
 }  // namespace
 
 IcuLocale::IcuLocale(const std::string& userLocale, const std::string& systemLocale)
-    : user_(Build(userLocale)), system_(Build(systemLocale)) {}
+    // Most machines' users keep the machine's locale: one set of texts (a
+    // format, its symbols and number formats, about 60 kB) serves both.
+    : user_(Build(userLocale)),
+      system_(systemLocale == userLocale ? nullptr : Build(systemLocale)) {}
 
 IcuLocale::~IcuLocale() = default;
 
@@ -125,7 +128,7 @@ std::unique_ptr<IcuLocale::Texts> IcuLocale::Build(const std::string& name) {
 
 IcuLocale::Texts* IcuLocale::Select(std::uint32_t locale) {
   if (locale == kLocaleUserDefault) return user_.get();
-  if (locale == kLocaleSystemDefault) return system_.get();
+  if (locale == kLocaleSystemDefault) return system_ ? system_.get() : user_.get();
   return nullptr;
 }
 

@@ -44,7 +44,7 @@ class IcuLocale final : public Locale {
   Texts* Select(std::uint32_t locale);
 
   std::unique_ptr<Texts> user_;
-  std::unique_ptr<Texts> system_;
+  std::unique_ptr<Texts> system_;  // null: the user's serve
 };
 
 // The locale service for this user on this machine.

@@ -115,6 +115,8 @@ TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory)
     : localeName_(std::move(localeName)),
       zoneDirectory_(std::move(zoneDirectory)),
       names_(std::make_unique<ZoneNames>(localeName_)) {
+  // The catalogue is kept all day: no room to spare in it.
+  entries_.reserve(WindowsZones().size());
   for (const WindowsZone& zone : WindowsZones()) {
     std::optional<ZoneFile> file = ReadZone(zoneDirectory_, zone.goldenZone);
     std::optional<PosixTzRule> parsed;
@@ -132,6 +134,7 @@ TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory)
     e.tziBytes = TziBytes(e.tzi);
     if (const auto transitions = TzifTransitions(file->file.bytes)) {
       e.yearRecords = YearRecords(*transitions, e.tzi);
+      e.yearRecords.shrink_to_fit();
     }
     e.fileHash = ZoneFileHash(file->file.bytes);
     e.fileSize = file->file.bytes.size();
