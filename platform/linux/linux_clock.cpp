@@ -45,9 +45,15 @@ std::uint32_t ClampToU32(double v) {
 LinuxClock::LinuxClock(ZoneLookup zoneLookup) : zoneLookup_(std::move(zoneLookup)) {}
 
 void LinuxClock::GetLocalTime(SYSTEMTIME& time) {
-  tzset();  // a changed TZ takes effect at once, as a zone change does on Windows
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
+  // A changed zone takes effect within the second, as on Windows. tzset()
+  // stats /etc/localtime each time, and loading the catalogue asks the time
+  // once for each of its 139 zones: once a second is enough.
+  if (now.tv_sec != zoneCheckedAt_) {
+    tzset();
+    zoneCheckedAt_ = now.tv_sec;
+  }
   std::tm parts{};
   if (localtime_r(&now.tv_sec, &parts) == nullptr) return;
   time = FromBrokenDown(parts, now.tv_nsec);

@@ -19,7 +19,8 @@ class LinuxClock final : public Clock {
 
   explicit LinuxClock(ZoneLookup zoneLookup);
 
-  // Local time follows TZ (and /etc/localtime), as localtime_r does.
+  // Local time follows TZ (and /etc/localtime), as localtime_r does; a
+  // change shows from the next second on at the latest.
   void GetLocalTime(SYSTEMTIME& time) override;
   void GetSystemTime(SYSTEMTIME& time) override;
   // False, outputs untouched, when the kernel will not say.
@@ -31,6 +32,7 @@ class LinuxClock final : public Clock {
 
  private:
   ZoneLookup zoneLookup_;
+  std::int64_t zoneCheckedAt_ = -1;  // the second of the last tzset()
 };
 
 // The kernel's answer to a read-only adjtimex as Windows' three values (see

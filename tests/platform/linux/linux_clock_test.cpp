@@ -7,10 +7,12 @@
 #include <sys/timex.h>
 #include <time.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/date_value.h"
 
@@ -81,6 +83,24 @@ TEST(LinuxClockTimes, LocalTimeFollowsTheZoneInTz) {
     ScopedTz tz("IST-5:30");
     EXPECT_EQ(HoursAhead(clock), 5.5);
   }
+}
+
+// The window asks the time once a second. A zone changed behind the C
+// library's back (no tzset(), as when another program changes the machine's
+// zone) shows by the next second, however often it was asked meanwhile.
+TEST(LinuxClockTimes, AZoneChangedMeanwhileShowsByTheNextSecond) {
+  LinuxClock clock(nullptr);
+  ScopedTz tz("UTC0");
+  EXPECT_EQ(HoursAhead(clock), 0.0);
+  setenv("TZ", "EST5", 1);
+  SYSTEMTIME start;
+  clock.GetSystemTime(start);
+  SYSTEMTIME now = start;
+  while (now.wSecond == start.wSecond) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    clock.GetSystemTime(now);
+  }
+  EXPECT_EQ(HoursAhead(clock), -5.0);
 }
 
 TEST(LinuxClockTimes, RecordsAreCompleteWithDayOfWeekAndMilliseconds) {
