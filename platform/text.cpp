@@ -82,6 +82,7 @@ char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 }  // namespace
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a == b) return true;  // the usual case, at memcmp's speed
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }

@@ -1,6 +1,7 @@
 #include "platform/linux/tz_registry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
 
 namespace tellux::zoneinfo {
@@ -132,10 +133,16 @@ long TzRegistry::RegQueryValueExA(RegKey key, const std::string& valueName, std:
   std::string value;
   std::uint32_t valueType = kRegSz;
   if (yearKey) {
+    // A year's value is named by the year, in plain decimal digits.
+    int year = 0;
+    const char* const last = valueName.data() + valueName.size();
+    const auto [end, error] = std::from_chars(valueName.data(), last, year);
+    if (error != std::errc() || end != last || std::to_string(year) != valueName) {
+      return kErrorFileNotFound;
+    }
     const std::vector<YearRecord>& years = entry.yearRecords;
-    const auto it = std::find_if(years.begin(), years.end(), [&](const YearRecord& r) {
-      return std::to_string(r.year) == valueName;
-    });
+    const auto it = std::find_if(years.begin(), years.end(),
+                                 [&](const YearRecord& r) { return r.year == year; });
     if (it == years.end()) return kErrorFileNotFound;
     value = TziBytes(it->tzi);
     valueType = kRegBinary;
