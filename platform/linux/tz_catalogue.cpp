@@ -1,6 +1,7 @@
 #include "platform/linux/tz_catalogue.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <utility>
@@ -103,11 +104,16 @@ std::string UtcOffsetPrefix(std::int32_t biasMinutes) {
 }
 
 std::uint64_t ZoneFileHash(std::string_view bytes) {
+  // FNV-1a, eight bytes at a step: the catalogue hashes every zone file.
+  constexpr std::uint64_t kPrime = 1099511628211ull;
   std::uint64_t hash = 14695981039346656037ull;
-  for (char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
+  std::size_t at = 0;
+  for (; at + 8 <= bytes.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + at, 8);
+    hash = (hash ^ word) * kPrime;
   }
+  for (; at < bytes.size(); ++at) hash = (hash ^ static_cast<unsigned char>(bytes[at])) * kPrime;
   return hash;
 }
 
@@ -115,9 +121,10 @@ TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory)
     : localeName_(std::move(localeName)),
       zoneDirectory_(std::move(zoneDirectory)),
       names_(std::make_unique<ZoneNames>(localeName_)) {
+  const std::vector<WindowsZone> zones = WindowsZones();
   // The catalogue is kept all day: no room to spare in it.
-  entries_.reserve(WindowsZones().size());
-  for (const WindowsZone& zone : WindowsZones()) {
+  entries_.reserve(zones.size());
+  for (const WindowsZone& zone : zones) {
     std::optional<ZoneFile> file = ReadZone(zoneDirectory_, zone.goldenZone);
     std::optional<PosixTzRule> parsed;
     if (file) parsed = ParsePosixTz(file->file.rule);

@@ -75,7 +75,8 @@ class TzCatalogue {
 // The text of "(UTC-08:00) " for a Bias of 480 minutes; "(UTC+00:00) " for 0.
 std::string UtcOffsetPrefix(std::int32_t biasMinutes);
 
-// FNV-1a over bytes: a cheap first test of whether two zone files are equal.
+// A 64-bit FNV-1a hash of bytes (eight at a time): a cheap first test of
+// whether two zone files are equal.
 std::uint64_t ZoneFileHash(std::string_view bytes);
 
 // Case-insensitive ASCII ordering and equality of Windows ids.
