@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
-#include <system_error>
 
 #include "platform/linux/posix_tz_rule.h"
 #include "platform/linux/record_name.h"
