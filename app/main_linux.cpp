@@ -2,8 +2,6 @@
 // view. The program ends through the form (closing the window stores the
 // user's choices and exits), so exec() returning is only a fallback.
 
-#include <malloc.h>
-
 #include <QApplication>
 
 #include "platform/linux/linux_platform.h"
@@ -14,10 +12,6 @@
 #endif
 
 int main(int argc, char** argv) {
-  // One malloc arena: what the start-up threads free stays for the window to
-  // reuse, where an arena of their own would keep it (about 240 kB). The
-  // program allocates little once it runs, so no thread waits for another.
-  mallopt(M_ARENA_MAX, 1);
   // First, so the zone catalogue and the ICU services are built on their
   // own thread while the toolkit starts.
   tellux::LinuxPlatform platform;
