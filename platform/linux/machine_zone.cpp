@@ -1,5 +1,6 @@
 #include "platform/linux/machine_zone.h"
 
+#include <limits.h>
 #include <unistd.h>
 
 #include <array>
@@ -68,17 +69,11 @@ std::string NameFromPath(const fs::path& path, const std::string& zoneDirectory)
 // std::filesystem::read_symlink would do, but nothing else the program runs
 // touches its part of libstdc++: one call for 64 kB of resident memory.
 std::optional<std::string> LinkTarget(const std::string& path) {
-  std::string target(256, '\0');
-  for (;;) {
-    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-    if (n < 0) return std::nullopt;
-    if (static_cast<std::size_t>(n) < target.size()) {
-      target.resize(static_cast<std::size_t>(n));
-      return target;
-    }
-    if (target.size() >= 65536) return std::nullopt;  // no zone's name is that long
-    target.resize(target.size() * 4);
-  }
+  // A target as long as the buffer may be cut short; none that long names a file.
+  std::array<char, PATH_MAX> target;
+  const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+  if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return std::nullopt;
+  return std::string(target.data(), static_cast<std::size_t>(n));
 }
 
 std::string FirstLine(const std::string& path) {
