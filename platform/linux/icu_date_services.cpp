@@ -2,6 +2,7 @@
 
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
+#include <unicode/decimfmt.h>
 #include <unicode/dtptngen.h>
 #include <unicode/fieldpos.h>
 #include <unicode/gregocal.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "platform/date_value.h"
+#include "platform/linux/date_digits.h"
 #include "platform/linux/icu_utf8.h"
 #include "platform/linux/readable_time_pattern.h"
 #include "platform/linux/reading_literals.h"
@@ -112,6 +114,10 @@ IcuDateServices::IcuDateServices(const std::string& userLocale)
   if (U_FAILURE(status)) return;
   format->setLenient(false);
   format->setTimeZone(*icu::TimeZone::getGMT());
+  // Fields need no more of a number format than digits; see date_digits.h.
+  if (const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format->getNumberFormat())) {
+    format->adoptNumberFormat(new DateDigits(*decimal->getDecimalFormatSymbols()));
+  }
   std::unique_ptr<icu::Calendar> calendar(format->getCalendar()->clone());
   if (!calendar) return;
   calendar->setTimeZone(*icu::TimeZone::getGMT());

@@ -59,7 +59,7 @@ TEST_P(GeneralDateRoundTrip, WhatIsWrittenReadsBackAsTheSameValue) {
 
 INSTANTIATE_TEST_SUITE_P(FourLocalesAndMore, GeneralDateRoundTrip,
                          ::testing::Values("en_US", "de_DE", "fr_FR", "ja_JP", "fi_FI", "ko_KR",
-                                           "ar_EG"));
+                                           "ar_EG", "fa_IR", "bn_BD", "mr_IN", "my_MM"));
 
 TEST(GeneralDateWriting, EnglishTimeDateAndBoth) {
   IcuDateServices dates("en_US");
@@ -155,6 +155,28 @@ TEST(GeneralDateReading, TextThatIsNoDateIsRefused) {
   }
   EXPECT_FALSE(dates.ReadGeneralDate(std::string_view("4:35\0 PM", 8)).has_value());
   EXPECT_FALSE(dates.ReadGeneralDate("4:35 PM" + std::string(1000, ' ')).has_value());
+}
+
+// A field is digits: ICU's number reading took "1E1" for ten, "∞" for zero
+// and a minus before a zero.
+TEST(GeneralDateReading, ExponentsInfinityAndSignsAreNoFields) {
+  for (const char* locale : {"en_US", "de_DE"}) {
+    IcuDateServices dates(locale);
+    for (const char* typed : {"5:1E1", "1E1:00", "12:5e0", "\u221E:00", "-00:00:00", "-0:00"}) {
+      EXPECT_FALSE(dates.ReadGeneralDate(typed).has_value()) << locale << " " << typed;
+    }
+    EXPECT_DOUBLE_EQ(dates.ReadGeneralDate("5:10").value_or(-1), TimeOnly(5, 10)) << locale;
+  }
+}
+
+// Digits of other scripts and direction marks, as ICU reads them.
+TEST(GeneralDateReading, AnyScriptsDigitsAfterDirectionMarks) {
+  IcuDateServices english("en_US");
+  for (const char* typed : {"\uFF15:\uFF10\uFF10", "\u0665:\u0660\u0660", "\u096B:\u0966\u0966",
+                            "\u200F5:00", "5:\u200E00", "\u061C5:00"}) {
+    EXPECT_DOUBLE_EQ(english.ReadGeneralDate(typed).value_or(-1), TimeOnly(5, 0)) << typed;
+  }
+  EXPECT_FALSE(english.ReadGeneralDate("\uFE0F5:00").has_value());
 }
 
 TEST(GeneralDateReading, DatesOutsideTheYears100To9999AreRefused) {

@@ -6,6 +6,7 @@ add_executable(tellux_linux_service_tests
   ${CMAKE_CURRENT_LIST_DIR}/icu_locale_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icu_date_services_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reading_literals_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/date_digits_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/readable_time_pattern_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unicode_digits_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_settings_test.cpp
