@@ -2,7 +2,10 @@
 // view. The program ends through the form (closing the window stores the
 // user's choices and exits), so exec() returning is only a fallback.
 
+#include <malloc.h>
+
 #include <QApplication>
+#include <QTimer>
 
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_frm_time_view.h"
@@ -30,5 +33,10 @@ int main(int argc, char** argv) {
   tellux::ReportFirstPaintIfAsked(view);
 #endif
   view.Start();
+  // Building the services and the window frees much of what it allocated
+  // (ICU's pattern generator, the build thread's scratch), and glibc keeps
+  // those pages. Once the window is up they go back: the program is kept
+  // open all day.
+  QTimer::singleShot(std::chrono::seconds(1), [] { malloc_trim(0); });
   return QApplication::exec();
 }
