@@ -56,7 +56,8 @@ icu::UnicodeString& DateDigits::format(int32_t number, icu::UnicodeString& appen
 icu::UnicodeString& DateDigits::format(int64_t number, icu::UnicodeString& appendTo,
                                        icu::FieldPosition& /*pos*/) const {
   // Unsigned, so the most negative number has a magnitude too.
-  std::uint64_t magnitude = number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+  const auto bits = static_cast<std::uint64_t>(number);
+  std::uint64_t magnitude = number < 0 ? 0 - bits : bits;
   int reversed[20];
   int count = 0;
   do {
