@@ -4,6 +4,8 @@
 
 #include <malloc.h>
 
+#include <chrono>
+
 #include <QApplication>
 #include <QTimer>
 

@@ -3,9 +3,9 @@
 // format: written in the locale's own digits, padded and cut to the field's
 // width; read as a run of decimal digits of any script, after any blanks or
 // direction marks, as ICU reads them. ICU's own number format also reads
-// signs, exponents, "NaN" and infinity, none of which a date field holds,
-// and its first reading builds character tables of some 400 kB that the
-// program would keep all day. Part of the ICU-backed date services; only
+// signs, exponents, "NaN" and infinity, none of which a date field holds;
+// its first reading builds character tables (about a millisecond) and each
+// later one copies the format. Part of the ICU-backed date services; only
 // their .cpp and tests include this.
 //
 // Whole numbers only: a fraction written is dropped. Reading fails (error

@@ -37,12 +37,7 @@ struct LinuxPlatform::ZoneServices {
         locale(userLocale, SystemLocaleName(userLocale)),
         dates(userLocale),
         localeMemo(locale),
-        datesMemo(dates) {
-    // ICU builds its reading tables at the first reading, a few ms: here,
-    // on the build thread, rather than when the window first converts a time.
-    constexpr double kNoonOnAWorkday = 45000.5;  // 2023-03-15 12:00
-    (void)dates.ReadGeneralDate(dates.FormatGeneralDate(kNoonOnAWorkday));
-  }
+        datesMemo(dates) {}
 
   zoneinfo::TzCatalogue catalogue;
   zoneinfo::TzRegistry registry;
