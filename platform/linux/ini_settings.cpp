@@ -1,19 +1,16 @@
 #include "platform/linux/ini_settings.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <optional>
-#include <vector>
 
+#include "platform/linux/atomic_file.h"
 #include "platform/linux/ini_document.h"
 #include "platform/linux/unique_fd.h"
+#include "platform/linux/user_folder.h"
 
 namespace tellux {
 namespace {
@@ -51,88 +48,13 @@ bool IsStorableAppName(std::string_view app) {
          app != "." && app != "..";
 }
 
-// mkdir -p with owner-only access for what it creates.
-bool MakeDirectories(const std::filesystem::path& dir) {
-  std::filesystem::path partial;
-  for (const auto& part : dir) {
-    partial /= part;
-    if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) return false;
-  }
-  return std::filesystem::is_directory(dir);
-}
-
-bool WriteAll(int fd, const std::string& data) {
-  std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// Removes what a save killed part-way left behind: "<file>.XXXXXX" files of
-// mkostemp's making that have not been touched for a while, so that a save
-// another instance is writing at this moment is left alone.
-void RemoveStaleTemporaryFiles(const std::filesystem::path& file) {
-  constexpr std::time_t kStaleSeconds = 60;
-  const std::string prefix = file.filename().string() + ".";
-  const std::time_t now = std::time(nullptr);
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(file.parent_path(), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
-    struct stat st {};
-    if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-    if (now - st.st_mtime >= kStaleSeconds) ::unlink(it->path().c_str());
-  }
-}
-
-bool ReplaceAtomically(const std::filesystem::path& file, const std::string& content) {
-  const std::filesystem::path dir = file.parent_path();
-  if (!MakeDirectories(dir)) return false;
-  RemoveStaleTemporaryFiles(file);
-  std::string temp = file.string() + ".XXXXXX";
-  UniqueFd fd(::mkostemp(temp.data(), O_CLOEXEC));
-  if (!fd.valid()) return false;
-  struct stat old {};
-  // The new file takes the old one's permissions; a first file stays 0600.
-  bool ok = (::stat(file.c_str(), &old) != 0 || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
-            WriteAll(fd.get(), content) && ::fsync(fd.get()) == 0;
-  ok = fd.Close() && ok;
-  if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  // The rename is done and visible; syncing the directory makes it survive
-  // a crash, and a failure here cannot bring the old file back.
-  const UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dirFd.valid()) ::fsync(dirFd.get());
-  return true;
-}
-
 }  // namespace
 
 IniSettings::IniSettings(std::filesystem::path base) : base_(std::move(base)) {}
 
 IniSettings::IniSettings() : IniSettings(ConfigBase()) {}
 
-std::filesystem::path IniSettings::ConfigBase() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && xdg[0] == '/') return xdg;
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return std::filesystem::path(home) / ".config";
-  std::vector<char> buffer(16384);
-  struct passwd entry {};
-  struct passwd* found = nullptr;
-  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
-      found != nullptr && found->pw_dir != nullptr && found->pw_dir[0] == '/') {
-    return std::filesystem::path(found->pw_dir) / ".config";
-  }
-  return {};
-}
+std::filesystem::path IniSettings::ConfigBase() { return UserFolder("XDG_CONFIG_HOME", ".config"); }
 
 std::filesystem::path IniSettings::FileOf(std::string_view appName) const {
   if (base_.empty() || !IsStorableAppName(appName)) return {};
@@ -155,7 +77,7 @@ bool IniSettings::SaveSetting(std::string_view appName, std::string_view section
   const auto text = ReadFile(file);
   if (!text) return false;
   IniDocument document(*text);
-  return document.Set(section, key, value) && ReplaceAtomically(file, document.Text());
+  return document.Set(section, key, value) && ReplaceFileAtomically(file, document.Text(), Durability::kSynced);
 }
 
 }  // namespace tellux
