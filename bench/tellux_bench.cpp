@@ -1,5 +1,6 @@
 // Costs of the program's work on the real Linux services: the zone catalogue
-// from the system's tz database with ICU names, the start-up handler, one
+// from the system's tz database with ICU names (built, and read back from
+// its store), the start-up handler, one
 // clock tick, one typed time and one spin step. The message box records and
 // the program end throws, so a handler that fails shows as a benchmark error
 // rather than a dialog or an exit. Settings go to a temporary folder.
@@ -8,12 +9,16 @@
 
 #include <array>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "catalogue/fill_time_zone_lists.h"
+#include "platform/linux/catalogue_cache.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/linux/locale_names.h"
+#include "platform/linux/tz_environment.h"
 #include "platform/linux/tz_catalogue.h"
 #include "platform/linux/tz_registry.h"
 #include "tests/doubles/recording_message_box.h"
@@ -98,6 +103,34 @@ void BM_CatalogueLoad(benchmark::State& state) {
   state.counters["zones"] = zones;
 }
 BENCHMARK(BM_CatalogueLoad)->Unit(benchmark::kMillisecond);
+
+// The catalogue alone, built from the tz database and ICU as at a first
+// start, and read back from its store (its zone files stamped again) as at
+// the starts after.
+void BM_CatalogueBuild(benchmark::State& state) {
+  for (auto _ : state) {
+    zoneinfo::TzCatalogue built(UserLocaleName(), zoneinfo::ZoneDirectory());
+    benchmark::DoNotOptimize(built.Entries().data());
+  }
+}
+BENCHMARK(BM_CatalogueBuild)->Unit(benchmark::kMillisecond);
+
+void BM_CatalogueStored(benchmark::State& state) {
+  const zoneinfo::CatalogueOrigin origin{zoneinfo::CatalogueSoftware(), UserLocaleName(),
+                                         zoneinfo::ZoneDirectory(), std::time(nullptr)};
+  const std::string stored =
+      zoneinfo::CatalogueBytes(zoneinfo::TzCatalogue(origin.localeName, origin.zoneDirectory), origin);
+  for (auto _ : state) {
+    const std::unique_ptr<zoneinfo::TzCatalogue> read = zoneinfo::CatalogueFromBytes(stored, origin);
+    if (!read) {
+      state.SkipWithError("the store was refused");
+      return;
+    }
+    benchmark::DoNotOptimize(read->Entries().data());
+  }
+  state.counters["bytes"] = static_cast<double>(stored.size());
+}
+BENCHMARK(BM_CatalogueStored)->Unit(benchmark::kMicrosecond);
 
 // Every service the program starts with: the catalogue, the machine's zone,
 // ICU locale texts and date forms, the settings file's place.

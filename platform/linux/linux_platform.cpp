@@ -4,6 +4,9 @@
 #include <unicode/putil.h>
 #include <unicode/timezone.h>
 
+#include <ctime>
+
+#include "platform/linux/catalogue_cache.h"
 #include "platform/linux/icu_date_services.h"
 #include "platform/linux/icu_locale.h"
 #include "platform/linux/locale_names.h"
@@ -31,15 +34,17 @@ void ReadIcuEnvironment() {
 }  // namespace
 
 struct LinuxPlatform::ZoneServices {
-  ZoneServices(const std::string& userLocale, const std::string& zoneDirectory)
-      : catalogue(userLocale, zoneDirectory),
-        registry(catalogue),
+  ZoneServices(const std::string& userLocale, const std::string& zoneDirectory,
+               const std::filesystem::path& cacheFile)
+      : catalogue(zoneinfo::LoadOrBuildCatalogue(
+            cacheFile, {zoneinfo::CatalogueSoftware(), userLocale, zoneDirectory, std::time(nullptr)})),
+        registry(*catalogue),
         locale(userLocale, SystemLocaleName(userLocale)),
         dates(userLocale),
         localeMemo(locale),
         datesMemo(dates) {}
 
-  zoneinfo::TzCatalogue catalogue;
+  std::unique_ptr<const zoneinfo::TzCatalogue> catalogue;
   zoneinfo::TzRegistry registry;
   IcuLocale locale;
   IcuDateServices dates;
@@ -52,13 +57,14 @@ LinuxPlatform::LinuxPlatform()
     // The machine's zone is looked up when asked for, so a change of TZ or
     // /etc/localtime since start-up is seen, as on Windows.
     : clock_([this](TIME_ZONE_INFORMATION& info) {
-        zoneinfo::FillMachineZone(Zones().catalogue, zoneinfo::MachineZoneSourcesFromEnvironment(),
+        zoneinfo::FillMachineZone(*Zones().catalogue, zoneinfo::MachineZoneSourcesFromEnvironment(),
                                   info);
       }) {
   ReadIcuEnvironment();
   building_ = std::async(std::launch::async,
-                         [userLocale = UserLocaleName(), zoneDirectory = zoneinfo::ZoneDirectory()] {
-                           return std::make_unique<ZoneServices>(userLocale, zoneDirectory);
+                         [userLocale = UserLocaleName(), zoneDirectory = zoneinfo::ZoneDirectory(),
+                          cacheFile = zoneinfo::CatalogueCacheFile()] {
+                           return std::make_unique<ZoneServices>(userLocale, zoneDirectory, cacheFile);
                          });
 }
 

@@ -14,9 +14,6 @@ namespace tellux::zoneinfo {
 namespace {
 
 constexpr std::size_t kHeaderSize = 44;
-// Real zone files are a few KiB; anything far larger is not one and is not
-// worth reading.
-constexpr std::size_t kMaxFileSize = 64 << 10;
 
 std::uint32_t BigEndian32(std::string_view b, std::size_t at) {
   return (std::uint32_t{static_cast<unsigned char>(b[at])} << 24) |
@@ -198,7 +195,7 @@ std::optional<std::string> TzifRule(std::string_view b) {
   return footer.empty() ? fixed : std::optional<std::string>(std::move(footer));
 }
 
-std::optional<std::string> ReadSmallFile(const std::string& path) {
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
   // Without O_NONBLOCK a FIFO named here would hold the program in open();
   // only a regular file is read after that.
   const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
@@ -206,7 +203,7 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
   std::optional<std::string> result;
   struct stat st {};
   if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
-      static_cast<std::uint64_t>(st.st_size) <= kMaxFileSize) {
+      static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
     std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
     std::size_t done = 0;
     bool ok = true;

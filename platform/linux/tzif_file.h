@@ -7,6 +7,7 @@
 // Failure value: std::nullopt, for a missing, unreadable, truncated or
 // malformed file. Nothing here throws.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,9 +47,9 @@ std::optional<std::vector<TzifTransition>> TzifTransitions(std::string_view byte
 // and its rule.
 std::optional<TzifFile> ReadTzifFile(const std::string& path);
 
-// The whole regular file at path, at most 64 KiB, refused by its size
-// before any byte is read; nullopt otherwise. Never blocks on a FIFO or a
-// device.
-std::optional<std::string> ReadSmallFile(const std::string& path);
+// The whole regular file at path, at most maxBytes (real zone files are a
+// few KiB; anything far larger is not one), refused by its size before any byte is read; nullopt
+// otherwise. Never blocks on a FIFO or a device.
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes = 64 << 10);
 
 }  // namespace tellux::zoneinfo
