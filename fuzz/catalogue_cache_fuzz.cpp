@@ -60,7 +60,8 @@ void TakeAsStored(std::string_view bytes) {
   // Stored again (as built now), it is taken back whole.
   const std::string again = CatalogueBytes(*c, origin);
   const std::unique_ptr<TzCatalogue> back = CatalogueFromBytes(again, origin);
-  Check(back != nullptr && CatalogueBytes(*back, origin) == again, "a catalogue that does not store");
+  Check(back != nullptr && CatalogueBytes(*back, origin) == again,
+        "a catalogue that does not store");
 }
 
 }  // namespace

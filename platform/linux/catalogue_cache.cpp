@@ -165,7 +165,8 @@ class Reader {
     if constexpr (std::endian::native == std::endian::little) {
       std::memcpy(&v, rest_.data(), static_cast<std::size_t>(n));
     } else {
-      for (int i = 0; i < n; ++i) v |= std::uint64_t{static_cast<unsigned char>(rest_[i])} << (8 * i);
+      for (int i = 0; i < n; ++i)
+        v |= std::uint64_t{static_cast<unsigned char>(rest_[i])} << (8 * i);
     }
     rest_.remove_prefix(static_cast<std::size_t>(n));
     return v;
@@ -178,7 +179,8 @@ class Reader {
 // A name below the zone folder, as the catalogue reads them: nothing that
 // could lead out of the folder.
 bool IsZoneName(std::string_view name) {
-  if (name.empty() || name.front() == '/' || name.find('\0') != std::string_view::npos) return false;
+  if (name.empty() || name.front() == '/' || name.find('\0') != std::string_view::npos)
+    return false;
   std::size_t at = 0;
   while (at <= name.size()) {
     const std::size_t end = std::min(name.find('/', at), name.size());
@@ -291,8 +293,10 @@ std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& 
   return std::move(head.Bytes()) + payload;
 }
 
-std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes, const CatalogueOrigin& origin) {
-  if (bytes.size() < kHeaderSize || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return nullptr;
+std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
+                                                const CatalogueOrigin& origin) {
+  if (bytes.size() < kHeaderSize || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+    return nullptr;
   Reader head(bytes.substr(sizeof kMagic, kHeaderSize - sizeof kMagic));
   const std::uint32_t format = head.U32();
   const std::uint64_t size = head.U64();
@@ -324,15 +328,18 @@ std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes, const Ca
 
   // Find's binary search needs the order the build gives; it also keeps
   // each Windows id once.
-  const auto outOfOrder = std::adjacent_find(
-      contents.entries.begin(), contents.entries.end(),
-      [](const TzCatalogueEntry& a, const TzCatalogueEntry& b) { return !WindowsIdLess(a.windowsId, b.windowsId); });
+  const auto outOfOrder =
+      std::adjacent_find(contents.entries.begin(), contents.entries.end(),
+                         [](const TzCatalogueEntry& a, const TzCatalogueEntry& b) {
+                           return !WindowsIdLess(a.windowsId, b.windowsId);
+                         });
   if (outOfOrder != contents.entries.end()) return nullptr;
   // Last, as it is the only check that asks the file system.
   for (const ZoneFileStamp& s : contents.consulted) {
     if (!IsZoneName(s.name) || StampZoneFile(origin.zoneDirectory, s.name) != s) return nullptr;
   }
-  return std::make_unique<TzCatalogue>(origin.localeName, origin.zoneDirectory, std::move(contents));
+  return std::make_unique<TzCatalogue>(origin.localeName, origin.zoneDirectory,
+                                       std::move(contents));
 }
 
 std::unique_ptr<TzCatalogue> LoadOrBuildCatalogue(const std::filesystem::path& file,

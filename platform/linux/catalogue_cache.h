@@ -23,10 +23,10 @@ namespace tellux::zoneinfo {
 
 // What a catalogue is built from, besides its zone files.
 struct CatalogueOrigin {
-  std::string software;       // CatalogueSoftware()
-  std::string localeName;     // as TzCatalogue takes them
+  std::string software;    // CatalogueSoftware()
+  std::string localeName;  // as TzCatalogue takes them
   std::string zoneDirectory;
-  std::int64_t now = 0;       // seconds since 1970: the build's time, or the reading's
+  std::int64_t now = 0;  // seconds since 1970: the build's time, or the reading's
 };
 
 // The catalogue's format, this program's version and ICU's versions of code,
@@ -39,7 +39,8 @@ std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& 
 // The catalogue stored in bytes when it was built from origin (at most a
 // week before origin.now, never after it) and every zone file it consulted
 // stamps as it did; null otherwise.
-std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes, const CatalogueOrigin& origin);
+std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
+                                                const CatalogueOrigin& origin);
 
 // The catalogue stored in file when it serves origin; else one built now,
 // and stored in file (when the zone files held still while it was built).

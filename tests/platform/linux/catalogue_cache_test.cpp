@@ -3,9 +3,8 @@
 
 #include "platform/linux/catalogue_cache.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
 #include <chrono>
@@ -67,7 +66,9 @@ class StoredCatalogue : public ::testing::Test {
     file_ = std::filesystem::path(cache_.Path()) / "tellux-time" / "zones.cache";
   }
 
-  std::string Stored() const { return CatalogueBytes(TzCatalogue("de_DE", zones_.Path()), origin_); }
+  std::string Stored() const {
+    return CatalogueBytes(TzCatalogue("de_DE", zones_.Path()), origin_);
+  }
 
   ZoneFolder zones_;
   ZoneFolder cache_;
@@ -115,15 +116,19 @@ TEST_F(StoredCatalogue, IsBuiltAnewWhenWhatItCameFromIsNoLongerSo) {
   }
 
   const std::vector<std::pair<const char*, std::function<void()>>> zoneFileChanges = {
-      {"a zone file written again, a second later", [&] {
+      {"a zone file written again, a second later",
+       [&] {
          const std::string file = zones_.Path() + "/America/Los_Angeles";
          const auto written = std::filesystem::last_write_time(file);
          zones_.Write("America/Los_Angeles", zones_.Read("America/Los_Angeles"));
          std::filesystem::last_write_time(file, written + std::chrono::seconds(1));
        }},
-      {"the name ICU uses appearing", [&] { zones_.Write("Asia/Calcutta", zones_.Read("Asia/Kolkata")); }},
-      {"a zone file removed", [&] { std::filesystem::remove(zones_.Path() + "/Africa/Casablanca"); }},
-      {"a broken file mended", [&] { zones_.Write("Europe/Berlin", ReadBytes("/usr/share/zoneinfo/Europe/Berlin")); }},
+      {"the name ICU uses appearing",
+       [&] { zones_.Write("Asia/Calcutta", zones_.Read("Asia/Kolkata")); }},
+      {"a zone file removed",
+       [&] { std::filesystem::remove(zones_.Path() + "/Africa/Casablanca"); }},
+      {"a broken file mended",
+       [&] { zones_.Write("Europe/Berlin", ReadBytes("/usr/share/zoneinfo/Europe/Berlin")); }},
   };
   for (const auto& [what, change] : zoneFileChanges) {
     const std::string before = Stored();
@@ -152,18 +157,21 @@ TEST_F(StoredCatalogue, IsNeverTakenFromAFileCutShortOrDamaged) {
 TEST_F(StoredCatalogue, IsNeverTakenWithContentsNoBuildMakes) {
   const TzCatalogue built("de_DE", zones_.Path());
   ASSERT_GE(built.Entries().size(), 2u);
-  const auto refused = [&](const char* what, const std::function<void(TzCatalogueContents&)>& change) {
+  const auto refused = [&](const char* what,
+                           const std::function<void(TzCatalogueContents&)>& change) {
     TzCatalogueContents contents = ContentsOf(built);
     change(contents);
     const TzCatalogue odd("de_DE", zones_.Path(), std::move(contents));
     EXPECT_EQ(CatalogueFromBytes(CatalogueBytes(odd, origin_), origin_), nullptr) << what;
   };
-  refused("entries out of order", [](TzCatalogueContents& c) { std::swap(c.entries[0], c.entries[1]); });
+  refused("entries out of order",
+          [](TzCatalogueContents& c) { std::swap(c.entries[0], c.entries[1]); });
   refused("one Windows id twice", [](TzCatalogueContents& c) {
     c.entries[1].windowsId = c.entries[0].windowsId;
     for (char& ch : c.entries[1].windowsId) ch = static_cast<char>(std::toupper(ch));
   });
-  for (const char* name : {"../../etc/passwd", "/etc/localtime", "", "Asia//Tokyo", "Asia/./Tokyo"}) {
+  for (const char* name :
+       {"../../etc/passwd", "/etc/localtime", "", "Asia//Tokyo", "Asia/./Tokyo"}) {
     refused(name, [name](TzCatalogueContents& c) { c.entries[0].zoneName = name; });
     refused(name, [name](TzCatalogueContents& c) { c.consulted[0].name = name; });
   }
@@ -188,7 +196,8 @@ TEST_F(StoredCatalogue, IsNeverTakenWithContentsNoBuildMakes) {
 
 TEST_F(StoredCatalogue, AStoreThatCannotBeWrittenOrReadOnlyCostsTheTime) {
   // Where a folder should be there is a file: nothing can be stored.
-  const std::filesystem::path blocked = std::filesystem::path(cache_.Path()) / "file" / "zones.cache";
+  const std::filesystem::path blocked =
+      std::filesystem::path(cache_.Path()) / "file" / "zones.cache";
   cache_.Write("file", "a file");
   const std::unique_ptr<TzCatalogue> unstored = LoadOrBuildCatalogue(blocked, origin_);
   EXPECT_NE(unstored->Find("Pacific Standard Time"), nullptr);
