@@ -295,8 +295,9 @@ std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& 
 
 std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
                                                 const CatalogueOrigin& origin) {
-  if (bytes.size() < kHeaderSize || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+  if (bytes.size() < kHeaderSize || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
     return nullptr;
+  }
   Reader head(bytes.substr(sizeof kMagic, kHeaderSize - sizeof kMagic));
   const std::uint32_t format = head.U32();
   const std::uint64_t size = head.U64();

@@ -37,7 +37,8 @@ struct LinuxPlatform::ZoneServices {
   ZoneServices(const std::string& userLocale, const std::string& zoneDirectory,
                const std::filesystem::path& cacheFile)
       : catalogue(zoneinfo::LoadOrBuildCatalogue(
-            cacheFile, {zoneinfo::CatalogueSoftware(), userLocale, zoneDirectory, std::time(nullptr)})),
+            cacheFile,
+            {zoneinfo::CatalogueSoftware(), userLocale, zoneDirectory, std::time(nullptr)})),
         registry(*catalogue),
         locale(userLocale, SystemLocaleName(userLocale)),
         dates(userLocale),
@@ -61,11 +62,11 @@ LinuxPlatform::LinuxPlatform()
                                   info);
       }) {
   ReadIcuEnvironment();
-  building_ = std::async(std::launch::async,
-                         [userLocale = UserLocaleName(), zoneDirectory = zoneinfo::ZoneDirectory(),
-                          cacheFile = zoneinfo::CatalogueCacheFile()] {
-                           return std::make_unique<ZoneServices>(userLocale, zoneDirectory, cacheFile);
-                         });
+  building_ = std::async(
+      std::launch::async, [userLocale = UserLocaleName(), zoneDirectory = zoneinfo::ZoneDirectory(),
+                           cacheFile = zoneinfo::CatalogueCacheFile()] {
+        return std::make_unique<ZoneServices>(userLocale, zoneDirectory, cacheFile);
+      });
 }
 
 LinuxPlatform::~LinuxPlatform() = default;
