@@ -1,16 +1,19 @@
 // Any bytes as a stored zone catalogue: reading never fails badly, and a
 // catalogue it takes is one a build could have made, which stores and reads
-// back whole.
+// back whole. Date patterns stored with it, whatever they say, make date
+// services that fail cleanly or work.
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
 #include "platform/linux/catalogue_cache.h"
+#include "platform/linux/icu_date_services.h"
 #include "platform/linux/record_name.h"
 
 namespace {
@@ -45,8 +48,16 @@ void TakeAsStored(std::string_view bytes) {
   using tellux::fuzz::Check;
   // No such folder: every stamp a store can hold for it says "absent".
   const CatalogueOrigin origin{"fuzz", "en_US", "/nonexistent/zoneinfo", 1796000000};
-  const std::unique_ptr<TzCatalogue> c = CatalogueFromBytes(bytes, origin);
+  std::optional<tellux::DatePatterns> patterns;
+  const std::unique_ptr<TzCatalogue> c = CatalogueFromBytes(bytes, origin, &patterns);
   if (!c) return;
+  if (patterns) {
+    tellux::IcuDateServices dates(origin.localeName, patterns);
+    const std::string written = dates.FormatGeneralDate(45000.5);
+    (void)dates.ReadGeneralDate(written);
+    (void)dates.ReadGeneralDate("3/15/2024 2:35:20 PM");
+    (void)dates.FormatShortTime(0.25);
+  }
   for (const TzCatalogueEntry& e : c->Entries()) {
     Check(c->Find(e.windowsId) == &e, "an entry Find does not find");
     Check(e.tziBytes.size() == 44, "a record that is not 44 bytes");
@@ -58,9 +69,10 @@ void TakeAsStored(std::string_view bytes) {
     }
   }
   // Stored again (as built now), it is taken back whole.
-  const std::string again = CatalogueBytes(*c, origin);
-  const std::unique_ptr<TzCatalogue> back = CatalogueFromBytes(again, origin);
-  Check(back != nullptr && CatalogueBytes(*back, origin) == again,
+  const std::string again = CatalogueBytes(*c, origin, patterns);
+  std::optional<tellux::DatePatterns> patternsBack;
+  const std::unique_ptr<TzCatalogue> back = CatalogueFromBytes(again, origin, &patternsBack);
+  Check(back != nullptr && CatalogueBytes(*back, origin, patternsBack) == again,
         "a catalogue that does not store");
 }
 

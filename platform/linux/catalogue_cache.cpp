@@ -24,7 +24,7 @@ namespace {
 
 // Raise with any change to what the catalogue holds or how it is built, so
 // that no older store is taken for the new build.
-constexpr std::uint32_t kFormat = 1;
+constexpr std::uint32_t kFormat = 2;
 constexpr char kMagic[8] = {'T', 'L', 'X', 'Z', 'O', 'N', 'E', 'S'};
 constexpr std::size_t kHeaderSize = sizeof kMagic + 4 + 8 + 8;
 // About 200 KiB today; far more is not ours.
@@ -41,6 +41,10 @@ class Writer {
   void Text(std::string_view s) {
     U32(static_cast<std::uint32_t>(s.size()));
     bytes_.append(s);
+  }
+  void Units(const std::u16string& s) {
+    U32(static_cast<std::uint32_t>(s.size()));
+    for (const char16_t c : s) Little(c, 2);
   }
   void Tzi(const TziRecord& tzi) { bytes_ += TziBytes(tzi); }
   std::string& Bytes() { return bytes_; }
@@ -120,6 +124,17 @@ class Reader {
     const std::optional<std::size_t> units = Utf16Units(s);
     if (!units || *units > maxUnits) ok_ = false;
     return std::string(s);
+  }
+
+  // UTF-16 as ICU takes it, any units (ICU copes with lone surrogates), at
+  // most kMaxText of them.
+  std::u16string Units() {
+    const std::uint32_t n = U32();
+    if (n > kMaxText) ok_ = false;
+    if (!Need(std::size_t{n} * 2)) return {};
+    std::u16string s(n, u'\0');
+    for (char16_t& c : s) c = U16();
+    return s;
   }
 
   // A count of items of at least itemBytes each, refused when the rest
@@ -271,7 +286,8 @@ std::string CatalogueSoftware() {
          ", data " + data + ", tz " + (U_SUCCESS(status) && tz != nullptr ? tz : "");
 }
 
-std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& origin) {
+std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& origin,
+                           const std::optional<DatePatterns>& datePatterns) {
   Writer out;
   out.Text(origin.software);
   out.Text(origin.localeName);
@@ -283,6 +299,14 @@ std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& 
   for (const TzCatalogueEntry& e : catalogue.Entries()) WriteEntry(out, e);
   out.U32(static_cast<std::uint32_t>(catalogue.Unserved().size()));
   for (const std::string& id : catalogue.Unserved()) out.Text(id);
+  out.U8(datePatterns ? 1 : 0);
+  if (datePatterns) {
+    for (const std::u16string* p : {&datePatterns->writtenDate, &datePatterns->readDate,
+                                    &datePatterns->time, &datePatterns->shortTime}) {
+      out.Units(*p);
+    }
+    for (const std::u16string& p : datePatterns->typedTimes) out.Units(p);
+  }
 
   const std::string& payload = out.Bytes();
   Writer head;
@@ -294,7 +318,8 @@ std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& 
 }
 
 std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
-                                                const CatalogueOrigin& origin) {
+                                                const CatalogueOrigin& origin,
+                                                std::optional<DatePatterns>* datePatterns) {
   if (bytes.size() < kHeaderSize || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
     return nullptr;
   }
@@ -325,6 +350,12 @@ std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
   }
   contents.unserved.resize(in.Count(4));
   for (std::string& id : contents.unserved) id = in.Text();
+  std::optional<DatePatterns> patterns;
+  if (in.Flag()) {
+    DatePatterns& p = patterns.emplace();
+    for (std::u16string* u : {&p.writtenDate, &p.readDate, &p.time, &p.shortTime}) *u = in.Units();
+    for (std::u16string& u : p.typedTimes) u = in.Units();
+  }
   if (!in.ok() || !in.AtEnd()) return nullptr;
 
   // Find's binary search needs the order the build gives; it also keeps
@@ -339,27 +370,32 @@ std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
   for (const ZoneFileStamp& s : contents.consulted) {
     if (!IsZoneName(s.name) || StampZoneFile(origin.zoneDirectory, s.name) != s) return nullptr;
   }
+  if (datePatterns != nullptr) *datePatterns = std::move(patterns);
   return std::make_unique<TzCatalogue>(origin.localeName, origin.zoneDirectory,
                                        std::move(contents));
 }
 
-std::unique_ptr<TzCatalogue> LoadOrBuildCatalogue(const std::filesystem::path& file,
-                                                  const CatalogueOrigin& origin) {
+StoredStart LoadOrBuildCatalogue(const std::filesystem::path& file, const CatalogueOrigin& origin,
+                                 const std::function<std::optional<DatePatterns>()>& derive) {
+  StoredStart start;
   if (!file.empty()) {
     if (const std::optional<std::string> bytes = ReadSmallFile(file, kMaxFileSize)) {
-      if (std::unique_ptr<TzCatalogue> stored = CatalogueFromBytes(*bytes, origin)) return stored;
+      start.catalogue = CatalogueFromBytes(*bytes, origin, &start.datePatterns);
+      if (start.catalogue) return start;
     }
   }
-  auto built = std::make_unique<TzCatalogue>(origin.localeName, origin.zoneDirectory);
-  if (file.empty()) return built;
+  start.catalogue = std::make_unique<TzCatalogue>(origin.localeName, origin.zoneDirectory);
+  if (derive) start.datePatterns = derive();
+  if (file.empty()) return start;
   // A zone file that changed while it was read may have given its old
   // contents under its new stamp: such a catalogue is not kept.
-  for (const ZoneFileStamp& s : built->Consulted()) {
-    if (StampZoneFile(origin.zoneDirectory, s.name) != s) return built;
+  for (const ZoneFileStamp& s : start.catalogue->Consulted()) {
+    if (StampZoneFile(origin.zoneDirectory, s.name) != s) return start;
   }
   // A cache can always be made again: not worth a flush to disk at start-up.
-  (void)ReplaceFileAtomically(file, CatalogueBytes(*built, origin), Durability::kUnsynced);
-  return built;
+  (void)ReplaceFileAtomically(file, CatalogueBytes(*start.catalogue, origin, start.datePatterns),
+                              Durability::kUnsynced);
+  return start;
 }
 
 std::filesystem::path CatalogueCacheFile() {

@@ -5,8 +5,10 @@
 #include <unicode/timezone.h>
 
 #include <ctime>
+#include <utility>
 
 #include "platform/linux/catalogue_cache.h"
+#include "platform/linux/date_patterns.h"
 #include "platform/linux/icu_date_services.h"
 #include "platform/linux/icu_locale.h"
 #include "platform/linux/locale_names.h"
@@ -36,12 +38,18 @@ void ReadIcuEnvironment() {
 struct LinuxPlatform::ZoneServices {
   ZoneServices(const std::string& userLocale, const std::string& zoneDirectory,
                const std::filesystem::path& cacheFile)
-      : catalogue(zoneinfo::LoadOrBuildCatalogue(
-            cacheFile,
-            {zoneinfo::CatalogueSoftware(), userLocale, zoneDirectory, std::time(nullptr)})),
+      : ZoneServices(userLocale,
+                     zoneinfo::LoadOrBuildCatalogue(
+                         cacheFile,
+                         {zoneinfo::CatalogueSoftware(), userLocale, zoneDirectory,
+                          std::time(nullptr)},
+                         [&] { return DeriveDatePatterns(userLocale); })) {}
+
+  ZoneServices(const std::string& userLocale, zoneinfo::StoredStart start)
+      : catalogue(std::move(start.catalogue)),
         registry(*catalogue),
         locale(userLocale, SystemLocaleName(userLocale)),
-        dates(userLocale),
+        dates(userLocale, start.datePatterns),
         localeMemo(locale),
         datesMemo(dates) {}
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,8 +77,34 @@ class StoredCatalogue : public ::testing::Test {
   std::filesystem::path file_;
 };
 
+TEST_F(StoredCatalogue, KeepsEachLocalesDatePatternsUnitForUnit) {
+  const TzCatalogue catalogue("de_DE", zones_.Path());
+  // Narrow no-break spaces (en_US), Arabic letters and marks, CJK day periods.
+  for (const char* locale : {"en_US", "ar_EG", "zh_TW", "fi_FI"}) {
+    SCOPED_TRACE(locale);
+    const std::optional<DatePatterns> derived = DeriveDatePatterns(locale);
+    ASSERT_TRUE(derived.has_value());
+    std::optional<DatePatterns> read;
+    ASSERT_NE(CatalogueFromBytes(CatalogueBytes(catalogue, origin_, derived), origin_, &read),
+              nullptr);
+    EXPECT_EQ(read, derived);
+  }
+  // None derived, none read back.
+  std::optional<DatePatterns> read = DeriveDatePatterns("en_US");
+  ASSERT_NE(CatalogueFromBytes(CatalogueBytes(catalogue, origin_), origin_, &read), nullptr);
+  EXPECT_FALSE(read.has_value());
+}
+
 TEST_F(StoredCatalogue, ASecondStartReadsBackWhatTheFirstBuilt) {
-  const std::unique_ptr<TzCatalogue> built = LoadOrBuildCatalogue(file_, origin_);
+  int derived = 0;
+  const auto derive = [&] {
+    ++derived;
+    return DeriveDatePatterns("de_DE");
+  };
+  const StoredStart firstStart = LoadOrBuildCatalogue(file_, origin_, derive);
+  const std::unique_ptr<TzCatalogue>& built = firstStart.catalogue;
+  ASSERT_TRUE(firstStart.datePatterns.has_value());
+  EXPECT_EQ(firstStart.datePatterns->writtenDate, u"dd.MM.yyyy");
   const TzCatalogueEntry* morocco = built->Find("Morocco Standard Time");
   ASSERT_NE(morocco, nullptr);
   EXPECT_FALSE(morocco->yearRecords.empty());
@@ -87,15 +114,17 @@ TEST_F(StoredCatalogue, ASecondStartReadsBackWhatTheFirstBuilt) {
   ASSERT_EQ(::stat(file_.c_str(), &first), 0);
 
   origin_.now += 6 * kDay;
-  const std::unique_ptr<TzCatalogue> again = LoadOrBuildCatalogue(file_, origin_);
-  ExpectSameCatalogue(*built, *again);
+  const StoredStart secondStart = LoadOrBuildCatalogue(file_, origin_, derive);
+  ExpectSameCatalogue(*built, *secondStart.catalogue);
+  EXPECT_EQ(secondStart.datePatterns, firstStart.datePatterns);
+  EXPECT_EQ(derived, 1) << "stored patterns are not derived again";
   EXPECT_NE(CatalogueFromBytes(ReadBytes(file_.string()), origin_), nullptr);
   struct stat second {};
   ASSERT_EQ(::stat(file_.c_str(), &second), 0);
   EXPECT_EQ(first.st_ino, second.st_ino) << "a catalogue read back is not stored again";
   EXPECT_EQ(first.st_mtim.tv_nsec, second.st_mtim.tv_nsec);
   // Its names, made at their first use, are the ones the build had.
-  EXPECT_EQ(again->Names().LongStandard("Asia/Tokyo", 9 * 3600),
+  EXPECT_EQ(secondStart.catalogue->Names().LongStandard("Asia/Tokyo", 9 * 3600),
             built->Names().LongStandard("Asia/Tokyo", 9 * 3600));
 }
 
@@ -199,12 +228,12 @@ TEST_F(StoredCatalogue, AStoreThatCannotBeWrittenOrReadOnlyCostsTheTime) {
   const std::filesystem::path blocked =
       std::filesystem::path(cache_.Path()) / "file" / "zones.cache";
   cache_.Write("file", "a file");
-  const std::unique_ptr<TzCatalogue> unstored = LoadOrBuildCatalogue(blocked, origin_);
+  const std::unique_ptr<TzCatalogue> unstored = LoadOrBuildCatalogue(blocked, origin_).catalogue;
   EXPECT_NE(unstored->Find("Pacific Standard Time"), nullptr);
 
   // A damaged store is built over.
   cache_.Write("tellux-time/zones.cache", "TLXZONES and then nothing sensible");
-  const std::unique_ptr<TzCatalogue> rebuilt = LoadOrBuildCatalogue(file_, origin_);
+  const std::unique_ptr<TzCatalogue> rebuilt = LoadOrBuildCatalogue(file_, origin_).catalogue;
   ExpectSameCatalogue(*unstored, *rebuilt);
   EXPECT_NE(CatalogueFromBytes(ReadBytes(file_.string()), origin_), nullptr);
 }
