@@ -27,12 +27,7 @@ target_compile_definitions(tellux-time PRIVATE TELLUX_APP_ID="${TELLUX_APP_ID}")
 set(desktop_src ${PROJECT_SOURCE_DIR}/platform/linux/desktop)
 set(desktop_out ${PROJECT_BINARY_DIR}/desktop)
 
-# --- Icon: painted by the code that paints the window's icon ---
-find_package(Qt6 REQUIRED COMPONENTS Gui Svg)
-add_executable(tellux-export-clock-icon ${desktop_src}/export_clock_icon.cpp)
-target_link_libraries(tellux-export-clock-icon PRIVATE tellux_view_qt Qt6::Gui Qt6::Svg
-  tellux_warnings)
-
+# --- Icon: painted by the tool that paints the window's icon (platform/linux) ---
 set(icon_files ${desktop_out}/hicolor/scalable/apps/${TELLUX_APP_ID}.svg)
 foreach(size 16 32 48 64 128 256)
   list(APPEND icon_files ${desktop_out}/hicolor/${size}x${size}/apps/${TELLUX_APP_ID}.png)

@@ -1,12 +1,16 @@
-// Build tool: writes the program's clock icon as the icon theme files the
-// desktop's menu and task bar use, painted by the same code as the window's
-// own icon:
+// Build tool: paints the program's clock icon (qt_clock_painting.h) as the
+// icon theme files the desktop's menu and task bar use,
 //   <out>/hicolor/<n>x<n>/apps/<name>.png  for n = 16, 32, 48, 64, 128, 256
 //   <out>/hicolor/scalable/apps/<name>.svg
-// Usage: tellux-export-clock-icon OUT_DIR ICON_NAME. Exit status 0 when
-// every file was written, 1 otherwise (with a message on stderr).
+// or, with --pixels, as the C++ definition of the window's icon pixels
+// (clock_icon_pixels.h).
+// Usage: tellux-export-clock-icon OUT_DIR ICON_NAME
+//        tellux-export-clock-icon --pixels OUT_FILE.cpp
+// Exit status 0 when every file was written, 1 otherwise (with a message on
+// stderr).
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -14,7 +18,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "platform/linux/qt_clock_icon.h"
+#include "platform/linux/qt_clock_painting.h"
 
 namespace {
 
@@ -30,15 +34,20 @@ QString ThemeDir(const QString& out, const QString& sizeDir) {
   return out + QStringLiteral("/hicolor/") + sizeDir + QStringLiteral("/apps");
 }
 
-bool WritePng(const QString& out, const QString& name, int size) {
-  const QString dir = ThemeDir(out, QStringLiteral("%1x%1").arg(size));
-  if (!QDir().mkpath(dir)) return Fail(QStringLiteral("cannot make ") + dir);
+QImage Painted(int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   {
     QPainter painter(&image);
     tellux::PaintClock(painter, size);
   }
+  return image;
+}
+
+bool WritePng(const QString& out, const QString& name, int size) {
+  const QString dir = ThemeDir(out, QStringLiteral("%1x%1").arg(size));
+  if (!QDir().mkpath(dir)) return Fail(QStringLiteral("cannot make ") + dir);
+  const QImage image = Painted(size);
   const QString file = dir + QLatin1Char('/') + name + QStringLiteral(".png");
   return image.save(file, "PNG") || Fail(QStringLiteral("cannot write ") + file);
 }
@@ -58,6 +67,36 @@ bool WriteSvg(const QString& out, const QString& name) {
   return painter.end() || Fail(QStringLiteral("cannot finish ") + file);
 }
 
+// The window's sizes, in the order clock_icon_pixels.h declares.
+bool WritePixels(const QString& file) {
+  QByteArray text =
+      "// Painted by tellux-export-clock-icon --pixels; see clock_icon_pixels.h.\n"
+      "#include \"platform/linux/clock_icon_pixels.h\"\n\n"
+      "namespace tellux {\nnamespace {\n";
+  const int sizes[] = {16, 32, 48, 64};
+  for (const int size : sizes) {
+    const QImage image = Painted(size);
+    text += "const std::uint32_t kPixels" + QByteArray::number(size) + "[] = {";
+    for (int y = 0; y < size; ++y) {
+      const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+      for (int x = 0; x < size; ++x) {
+        text += (x % 8 == 0 ? "\n    0x" : " 0x") + QByteArray::number(row[x], 16) + "u,";
+      }
+    }
+    text += "\n};\n";
+  }
+  text += "}  // namespace\n\nconst std::array<ClockIconImage, 4> kClockIconImages = {{\n";
+  for (const int size : sizes) {
+    text += "    {" + QByteArray::number(size) + ", kPixels" + QByteArray::number(size) + "},\n";
+  }
+  text += "}};\n\n}  // namespace tellux\n";
+  QFile out(file);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size()) {
+    return Fail(QStringLiteral("cannot write ") + file);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,8 +104,13 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: tellux-export-clock-icon OUT_DIR ICON_NAME\n");
+    std::fprintf(stderr,
+                 "usage: tellux-export-clock-icon OUT_DIR ICON_NAME\n"
+                 "       tellux-export-clock-icon --pixels OUT_FILE.cpp\n");
     return 1;
+  }
+  if (qstrcmp(argv[1], "--pixels") == 0) {
+    return WritePixels(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
   }
   const QString out = QString::fromLocal8Bit(argv[1]);
   const QString name = QString::fromLocal8Bit(argv[2]);
