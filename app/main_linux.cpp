@@ -17,15 +17,17 @@
 #endif
 
 int main(int argc, char** argv) {
-  // First, so the zone catalogue and the ICU services are built on their
-  // own thread while the toolkit starts.
-  tellux::LinuxPlatform platform;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellux Time");
   // Ties the window to its desktop entry (the Wayland app id); TELLUX_APP_ID
   // is set where the install rules name the entry.
   QApplication::setDesktopFileName(QStringLiteral(TELLUX_APP_ID));
 
+  // The zone catalogue and the ICU services are built on a thread of their
+  // own while the window is made; the load waits for them. Built while the
+  // toolkit started, they slowed its start about as much as they took: its
+  // connection to the display and the build competed for the machine.
+  tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());
   tellux::QtFrmTimeView view(form);
   // The window has drawn the clock icon; the program's other windows (its

@@ -23,24 +23,26 @@ class LinuxPlatform {
  public:
   // Reads the locale, zone folder and settings folder from the environment
   // on this thread, then builds the zone catalogue and the ICU services on a
-  // thread of their own: they take about as long as the toolkit's start-up,
-  // which can run meanwhile.
+  // thread of their own, so the window can be made meanwhile.
   LinuxPlatform();
   // Waits for the build when services() never did.
   ~LinuxPlatform();
   LinuxPlatform(const LinuxPlatform&) = delete;
   LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
-  // Valid while this platform lives. The first call waits for the build.
+  // Valid while this platform lives, and at once: the registry, locale and
+  // date services wait for the build when first called.
   Services services();
 
  private:
   struct ZoneServices;  // the catalogue, its registry and the ICU services
+  struct Awaited;       // the window's way to them
 
   ZoneServices& Zones();
 
   std::future<std::unique_ptr<ZoneServices>> building_;
   std::unique_ptr<ZoneServices> zones_;
+  std::unique_ptr<Awaited> awaited_;
   LinuxClock clock_;
   IniSettings settings_;
   QtMessageBox messages_;

@@ -1,6 +1,7 @@
-// The program's own services, as it starts them: built on a thread of their
-// own from the environment as it stood when the platform was made, whatever
-// the toolkit does to the environment meanwhile.
+// The program's own services, as it starts them: handed to the window at
+// once, built on a thread of their own from the environment as it stood when
+// the platform was made, whatever the toolkit does to the environment
+// meanwhile.
 
 #include "platform/linux/linux_platform.h"
 
@@ -79,6 +80,23 @@ TEST(LinuxPlatform, ServesTheZoneFolderAndLocaleTheEnvironmentNamedAtItsStart) {
   EXPECT_EQ(decimal.substr(0, 1), ",");
   EXPECT_EQ(services.dates.FormatGeneralDate(45000.5), "15.03.2023 12:00:00");
   EXPECT_EQ(services.dates.ReadGeneralDate("15.03.2023 12:00:00"), 45000.5);
+  EXPECT_EQ(services.dates.FormatShortTime(0.75), "18:00");
+  SYSTEMTIME afternoon{};
+  afternoon.wHour = 14;
+  afternoon.wMinute = 35;
+  afternoon.wSecond = 20;
+  std::string time(16, '\0');
+  ASSERT_EQ(services.locale.GetTimeFormatA(kLocaleUserDefault, 0, &afternoon, nullptr, &time, 16),
+            9);
+  EXPECT_EQ(time.substr(0, 8), "14:35:20");
+  const std::string path = std::string(kNtCataloguePath) + "\\Tokyo Standard Time";
+  RegKey tokyo = 0;
+  ASSERT_EQ(services.registry.RegOpenKeyExA(kHkeyLocalMachine, path, 0, 0, tokyo), kErrorSuccess);
+  std::uint32_t type = 0;
+  std::uint32_t size = 0;
+  EXPECT_EQ(services.registry.RegQueryValueExA(tokyo, "TZI", type, nullptr, size), kErrorSuccess);
+  EXPECT_EQ(size, 44u);
+  EXPECT_EQ(services.registry.RegCloseKey(tokyo), kErrorSuccess);
 }
 
 }  // namespace
