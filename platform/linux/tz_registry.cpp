@@ -38,7 +38,7 @@ std::optional<std::size_t> TzRegistry::Node(RegKey key) const {
   return it->second;
 }
 
-std::optional<std::size_t> TzRegistry::Below(std::size_t node, const std::string& subKey) const {
+std::optional<std::size_t> TzRegistry::Below(std::size_t node, const std::string& subKey) {
   if (subKey.empty()) return node;
   if (node == kOtherRoot) return std::nullopt;
   std::string_view path(subKey);
@@ -65,9 +65,13 @@ std::optional<std::size_t> TzRegistry::Below(std::size_t node, const std::string
     zone = path.substr(0, slash);
     below = path.substr(slash + 1);
   }
-  const TzCatalogueEntry* entry = catalogue_.Find(zone);
-  if (entry == nullptr) return std::nullopt;
-  const auto index = static_cast<std::size_t>(entry - catalogue_.Entries().data());
+  const auto& entries = catalogue_.Entries();
+  if (lastZone_ >= entries.size() || !WindowsIdEqual(entries[lastZone_].windowsId, zone)) {
+    const TzCatalogueEntry* entry = catalogue_.Find(zone);
+    if (entry == nullptr) return std::nullopt;
+    lastZone_ = static_cast<std::size_t>(entry - entries.data());
+  }
+  const std::size_t index = lastZone_;
   if (zone.size() == path.size()) return index;
   return YearKey(index, below);
 }
@@ -130,7 +134,8 @@ long TzRegistry::RegQueryValueExA(RegKey key, const std::string& valueName, std:
   if (*node >= entries.size() && !yearKey) return kErrorFileNotFound;
   const TzCatalogueEntry& entry = entries[yearKey ? *node - kYearKeys : *node];
 
-  std::string value;
+  std::string yearRecord;  // made when asked for
+  std::string_view value;
   std::uint32_t valueType = kRegSz;
   if (yearKey) {
     // A year's value is named by the year, in plain decimal digits.
@@ -144,7 +149,8 @@ long TzRegistry::RegQueryValueExA(RegKey key, const std::string& valueName, std:
     const auto it = std::find_if(years.begin(), years.end(),
                                  [&](const YearRecord& r) { return r.year == year; });
     if (it == years.end()) return kErrorFileNotFound;
-    value = TziBytes(it->tzi);
+    yearRecord = TziBytes(it->tzi);
+    value = yearRecord;
     valueType = kRegBinary;
   } else if (WindowsIdEqual(valueName, "Display")) {
     value = entry.display;
@@ -159,9 +165,8 @@ long TzRegistry::RegQueryValueExA(RegKey key, const std::string& valueName, std:
     return kErrorFileNotFound;
   }
   // A string's terminating NUL is part of its stored size.
-  if (valueType == kRegSz) value += '\0';
-
-  const auto size = static_cast<std::uint32_t>(value.size());
+  const std::size_t nul = valueType == kRegSz ? 1 : 0;
+  const auto size = static_cast<std::uint32_t>(value.size() + nul);
   type = valueType;
   if (data == nullptr) {
     dataSize = size;
@@ -172,6 +177,7 @@ long TzRegistry::RegQueryValueExA(RegKey key, const std::string& valueName, std:
     return kErrorMoreData;
   }
   std::copy(value.begin(), value.end(), data->begin());
+  if (nul != 0) (*data)[value.size()] = '\0';
   dataSize = size;
   return kErrorSuccess;
 }

@@ -71,7 +71,7 @@ class TzRegistry final : public Registry {
   // The node key names, or nullopt when it is no key of this view's.
   std::optional<std::size_t> Node(RegKey key) const;
   // The node subKey names below node, or nullopt when there is none.
-  std::optional<std::size_t> Below(std::size_t node, const std::string& subKey) const;
+  std::optional<std::size_t> Below(std::size_t node, const std::string& subKey);
   // The "Dynamic DST" node below the zone at an index, when subKey names it
   // and the zone has one.
   std::optional<std::size_t> YearKey(std::size_t zone, std::string_view subKey) const;
@@ -80,6 +80,8 @@ class TzRegistry final : public Registry {
   const TzCatalogue& catalogue_;
   std::map<RegKey, std::size_t> open_;
   RegKey next_ = 1;
+  // The zone found last: the load opens each zone's key five times in turn.
+  std::size_t lastZone_ = 0;
 };
 
 }  // namespace tellux::zoneinfo
