@@ -67,8 +67,10 @@ class StoredCatalogue : public ::testing::Test {
     file_ = std::filesystem::path(cache_.Path()) / "tellux-time" / "zones.cache";
   }
 
+  // With the locale's date patterns, so that every check below covers them.
   std::string Stored() const {
-    return CatalogueBytes(TzCatalogue("de_DE", zones_.Path()), origin_);
+    return CatalogueBytes(TzCatalogue("de_DE", zones_.Path()), origin_,
+                          DeriveDatePatterns("de_DE"));
   }
 
   ZoneFolder zones_;

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace tellux::zoneinfo {
 
 // Handles currently open, to see that callers close what they open.
@@ -194,6 +198,31 @@ TEST_F(TzRegistryTest, ServesTheFourValuesOfAZone) {
   // Bias 480 = 0x1E0, as the catalogue load reads it from the first bytes.
   EXPECT_EQ(static_cast<unsigned char>(tzi[0]) + 256 * static_cast<unsigned char>(tzi[1]), 480);
   registry_.RegCloseKey(key);
+}
+
+TEST_F(TzRegistryTest, ServesEachZoneItsOwnValuesHoweverTheOpensAlternate) {
+  // As the load does (one zone's key five times), then back and forth, in
+  // other cases, and past names that are no zone.
+  const std::string pacific = catalogue_->Find("Pacific Standard Time")->display + '\0';
+  const std::string tokyo = catalogue_->Find("Tokyo Standard Time")->display + '\0';
+  const std::vector<std::pair<std::string, const std::string*>> opens = {
+      {"Pacific Standard Time", &pacific}, {"Pacific Standard Time", &pacific},
+      {"Tokyo Standard Time", &tokyo},     {"PACIFIC standard time", &pacific},
+      {"Pacific Standard Tim", nullptr},   {"Tokyo Standard Time", &tokyo},
+      {"Tokyo Standard Times", nullptr},   {"tokyo standard time", &tokyo}};
+  for (const auto& [zone, display] : opens) {
+    SCOPED_TRACE(zone);
+    RegKey key = 0;
+    const long opened = registry_.RegOpenKeyA(kHkeyLocalMachine, kPath + "\\" + zone, key);
+    if (display == nullptr) {
+      EXPECT_EQ(opened, kErrorFileNotFound);
+      continue;
+    }
+    ASSERT_EQ(opened, kErrorSuccess);
+    std::uint32_t type = 0;
+    EXPECT_EQ(Value(key, "Display", type), *display);
+    registry_.RegCloseKey(key);
+  }
 }
 
 TEST_F(TzRegistryTest, CountsTheNulInAStringsSizeAndSaysWhenDataDoesNotFit) {
