@@ -5,6 +5,7 @@
 #include <unicode/uversion.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <optional>
@@ -269,6 +270,14 @@ bool ReadEntry(Reader& in, TzCatalogueEntry& e) {
          yearsAscending;
 }
 
+// Every date pattern, in the order the store keeps them.
+template <class Patterns>  // DatePatterns, const or not
+auto PatternFields(Patterns& p) {
+  static_assert(std::tuple_size_v<decltype(p.typedTimes)> == 4, "every pattern, each once");
+  return std::array{&p.writtenDate,   &p.readDate,      &p.time,          &p.shortTime,
+                    &p.typedTimes[0], &p.typedTimes[1], &p.typedTimes[2], &p.typedTimes[3]};
+}
+
 }  // namespace
 
 std::string CatalogueSoftware() {
@@ -301,11 +310,7 @@ std::string CatalogueBytes(const TzCatalogue& catalogue, const CatalogueOrigin& 
   for (const std::string& id : catalogue.Unserved()) out.Text(id);
   out.U8(datePatterns ? 1 : 0);
   if (datePatterns) {
-    for (const std::u16string* p : {&datePatterns->writtenDate, &datePatterns->readDate,
-                                    &datePatterns->time, &datePatterns->shortTime}) {
-      out.Units(*p);
-    }
-    for (const std::u16string& p : datePatterns->typedTimes) out.Units(p);
+    for (const std::u16string* p : PatternFields(*datePatterns)) out.Units(*p);
   }
 
   const std::string& payload = out.Bytes();
@@ -352,9 +357,7 @@ std::unique_ptr<TzCatalogue> CatalogueFromBytes(std::string_view bytes,
   for (std::string& id : contents.unserved) id = in.Text();
   std::optional<DatePatterns> patterns;
   if (in.Flag()) {
-    DatePatterns& p = patterns.emplace();
-    for (std::u16string* u : {&p.writtenDate, &p.readDate, &p.time, &p.shortTime}) *u = in.Units();
-    for (std::u16string& u : p.typedTimes) u = in.Units();
+    for (std::u16string* p : PatternFields(patterns.emplace())) *p = in.Units();
   }
   if (!in.ok() || !in.AtEnd()) return nullptr;
 

@@ -14,16 +14,16 @@
 namespace tellux {
 namespace {
 
-std::u16string PatternOf(const icu::DateFormat* format) {
+std::u16string Units(const icu::UnicodeString& s) {
+  return {s.getBuffer(), static_cast<std::size_t>(s.length())};
+}
+
+icu::UnicodeString PatternOf(const icu::DateFormat* format) {
   icu::UnicodeString pattern;
   if (const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format)) {
     simple->toPattern(pattern);
   }
-  return {pattern.getBuffer(), static_cast<std::size_t>(pattern.length())};
-}
-
-std::u16string Units(const icu::UnicodeString& s) {
-  return {s.getBuffer(), static_cast<std::size_t>(s.length())};
+  return pattern;
 }
 
 }  // namespace
@@ -44,12 +44,11 @@ std::optional<DatePatterns> DeriveDatePatterns(const std::string& locale) {
   DatePatterns p;
   // A two-digit year would not survive a round trip outside its century, so
   // dates are written with four digits; reading takes two or four.
-  const std::u16string date = PatternOf(shortDate.get());
-  const icu::UnicodeString datePattern(date.data(), static_cast<int32_t>(date.size()));
+  const icu::UnicodeString datePattern = PatternOf(shortDate.get());
   p.writtenDate = Units(generator->replaceFieldTypes(datePattern, u"yyyy", status));
   p.readDate = Units(generator->replaceFieldTypes(datePattern, u"y", status));
-  p.time = ReadableTimePattern(PatternOf(mediumTime.get()));
-  p.shortTime = ReadableTimePattern(PatternOf(shortTime.get()));
+  p.time = ReadableTimePattern(Units(PatternOf(mediumTime.get())));
+  p.shortTime = ReadableTimePattern(Units(PatternOf(shortTime.get())));
   const char16_t* const skeletons[] = {u"hmsa", u"hma", u"Hms", u"Hm"};
   for (std::size_t i = 0; i < p.typedTimes.size(); ++i) {
     p.typedTimes[i] = ReadableTimePattern(Units(generator->getBestPattern(skeletons[i], status)));

@@ -94,14 +94,15 @@ struct LinuxPlatform::Awaited {
     explicit ToLocale(LinuxPlatform& p) : p_(p) {}
     int GetLocaleInfoA(std::uint32_t locale, std::uint32_t lcType, std::string* lcData,
                        int cchData) override {
-      return p_.Zones().locale.GetLocaleInfoA(locale, lcType, lcData, cchData);
+      return Built().GetLocaleInfoA(locale, lcType, lcData, cchData);
     }
     int GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const SYSTEMTIME* time,
                        const char* format, std::string* timeStr, int cchTime) override {
-      return p_.Zones().locale.GetTimeFormatA(locale, flags, time, format, timeStr, cchTime);
+      return Built().GetTimeFormatA(locale, flags, time, format, timeStr, cchTime);
     }
 
    private:
+    Locale& Built() { return p_.Zones().locale; }
     LinuxPlatform& p_;
   };
 
@@ -109,16 +110,13 @@ struct LinuxPlatform::Awaited {
    public:
     explicit ToDates(LinuxPlatform& p) : p_(p) {}
     std::optional<double> ReadGeneralDate(std::string_view text) override {
-      return p_.Zones().dates.ReadGeneralDate(text);
+      return Built().ReadGeneralDate(text);
     }
-    std::string FormatGeneralDate(double date) override {
-      return p_.Zones().dates.FormatGeneralDate(date);
-    }
-    std::string FormatShortTime(double date) override {
-      return p_.Zones().dates.FormatShortTime(date);
-    }
+    std::string FormatGeneralDate(double date) override { return Built().FormatGeneralDate(date); }
+    std::string FormatShortTime(double date) override { return Built().FormatShortTime(date); }
 
    private:
+    DateServices& Built() { return p_.Zones().dates; }
     LinuxPlatform& p_;
   };
 
