@@ -148,11 +148,14 @@ int main(int argc, char** argv) {
     }
     window.setWindowTitle(texts[2]->text() + QStringLiteral(" Zone number 0 (Example City)"));
     // As in the program, the first tick puts a row's time into the box that
-    // holds the focus (caret at its end, nothing selected), and it stays
-    // there while the window idles: its caret blinks over that text.
+    // holds the focus, nothing selected, and it stays there while the window
+    // idles: its caret blinks over that text. The program keeps a rewritten
+    // box's caret where it was, at the start of the empty box; so does this,
+    // since the caret's place decides how much of the box each blink redraws.
     if (firstTick) {
       firstTick = false;
       first->setText(texts[2]->text());
+      first->setCursorPosition(0);
     }
   });
 
