@@ -11,6 +11,7 @@ add_executable(tellux_linux_service_tests
   ${CMAKE_CURRENT_LIST_DIR}/unicode_digits_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_settings_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/memo_locale_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/seconds_splice_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/memo_date_services_test.cpp)
 target_link_libraries(tellux_linux_service_tests PRIVATE tellux_platform_linux tellux_test_doubles
   GTest::gtest_main
