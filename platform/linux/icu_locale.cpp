@@ -190,9 +190,8 @@ int IcuLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const S
     // A new second in a minute already written: the clock is running. The
     // seconds it will ask for are written now, once, rather than one a tick
     // through its first minute.
-    std::string ignored;
     for (int s = 0; s < 60; ++s) {
-      if (!splice->HasSecond(s)) FormatTime(*texts, hour, minute, s, 0, &ignored);
+      if (!splice->HasSecond(s)) FormatTime(*texts, hour, minute, s, 0, nullptr);
     }
   }
   return WriteWithNul(text, timeStr, cchTime);
@@ -207,7 +206,7 @@ bool IcuLocale::FormatTime(Texts& texts, int hour, int minute, int second, int m
     icu::FieldPosition ignored;
     texts.timeFormat->format(*texts.calendar, formatted, ignored);
     if (U_FAILURE(status)) return false;
-    *text = Utf8(formatted);
+    if (text != nullptr) *text = Utf8(formatted);
     return true;
   }
   icu::FieldPositionIterator fields;
@@ -218,12 +217,14 @@ bool IcuLocale::FormatTime(Texts& texts, int hour, int minute, int second, int m
     if (field.getField() != UDAT_SECOND_FIELD) continue;
     const int32_t begin = field.getBeginIndex();
     const int32_t end = field.getEndIndex();
-    texts.splice->Remember(hour, minute, second, Utf8(formatted.tempSubStringBetween(0, begin)),
-                           Utf8(formatted.tempSubStringBetween(begin, end)),
-                           Utf8(formatted.tempSubString(end)));
-    break;
+    const std::string before = Utf8(formatted.tempSubStringBetween(0, begin));
+    const std::string seconds = Utf8(formatted.tempSubStringBetween(begin, end));
+    const std::string after = Utf8(formatted.tempSubString(end));
+    texts.splice->Remember(hour, minute, second, before, seconds, after);
+    if (text != nullptr) *text = before + seconds + after;
+    return true;
   }
-  *text = Utf8(formatted);
+  if (text != nullptr) *text = Utf8(formatted);
   return true;
 }
 

@@ -44,8 +44,8 @@ class IcuLocale final : public Locale {
 
   static std::unique_ptr<Texts> Build(const std::string& name);
   Texts* Select(std::uint32_t locale);
-  // hour:minute:second.millis in full into *text, its parts remembered for
-  // joining; false when ICU fails.
+  // hour:minute:second.millis in full into *text (unless text is null), its
+  // parts remembered for joining; false when ICU fails.
   static bool FormatTime(Texts& texts, int hour, int minute, int second, int millis,
                          std::string* text);
 
