@@ -257,6 +257,7 @@ void QtFrmTimeView::ConnectUserEvents() {
         form_.RaiseUserEvent([&] { box->UserEdit(text.toStdString()); });
       });
       b.edit->installEventFilter(this);  // focus-out, see eventFilter
+      caretRest_.Watch(*b.edit);
     } else if (b.combo != nullptr) {
       auto* combo = static_cast<ComboBox*>(c);
       connect(b.combo, &QComboBox::activated, this, [this, combo](int position) {

@@ -3,13 +3,15 @@
 // model, placed by its layout (twips scaled by the screen's logical DPI). It
 // draws the model after every change the program makes and hands every user
 // action back to the model through frmTime::RaiseUserEvent; it keeps no state
-// of its own. The form must outlive the view.
+// of its own beyond its caret's rest (caret_rest.h). The form must outlive the
+// view.
 
 #include <QTimer>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "platform/linux/caret_rest.h"
 #include "window/frm_time.h"
 #include "window/view_rules.h"
 
@@ -86,6 +88,7 @@ class QtFrmTimeView final : public QWidget {
   std::vector<Binding> bindings_;
   QButtonGroup* options_ = nullptr;
   QTimer timer_;
+  CaretRest caretRest_;
   view::LastPushed<std::string> caption_;  // the title the window was given last
   bool drawingHeld_ = false;  // while Start() loads the hidden window
 };

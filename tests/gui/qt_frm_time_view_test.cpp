@@ -19,12 +19,14 @@
 #include "tests/doubles/call_counter.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
+#include "tests/gui/caret_rest_probe.h"
 
 namespace tellux {
 
 // The view's one-second timer, which these tests run and stop themselves.
 struct QtFrmTimeViewProbe {
   static QTimer& Timer(QtFrmTimeView& view) { return view.timer_; }
+  static CaretRest& Caret(QtFrmTimeView& view) { return view.caretRest_; }
 };
 
 namespace {
@@ -242,6 +244,22 @@ TEST_F(QtFrmTimeViewTest, TabGoesThroughTheTimesThenTheZonesAndRoundAgain) {
   EXPECT_EQ(view->UpButton(form->UpDown[0])->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(view->DownButton(form->UpDown[0])->focusPolicy(), Qt::NoFocus);
   EXPECT_FALSE(view->WidgetFor(form->txtTZName)->focusPolicy() & Qt::TabFocus);
+}
+
+// Left open and alone, the window stops blinking its caret; a key in any of
+// its boxes brings the blinking back.
+TEST_F(QtFrmTimeViewTest, TheCaretRestsUntilTheUserTouchesAnyBox) {
+  OpenActive();
+  CaretRest& caret = QtFrmTimeViewProbe::Caret(*view);
+  QTimer& wait = CaretRestProbe::Timer(caret);
+  EXPECT_TRUE(wait.isActive()) << "the focus in the first box starts the wait";
+  for (const TextBox* box : {&form->Text0, &form->Text3, &form->txtLocTime}) {
+    SCOPED_TRACE(box->name);
+    wait.start(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caret.Resting(); }));
+    QTest::keyClick(&Edit(*box), Qt::Key_End);
+    EXPECT_FALSE(caret.Resting());
+  }
 }
 
 // --- What the user does reaches the form ---------------------------------------
