@@ -3,6 +3,10 @@
 // same 8-point font, four lists of 140 texts, and a one-second timer that
 // sets the caption and six texts. It has none of the program's logic, zone
 // data or ICU; what the program costs beyond this is the program's own.
+//
+// Its caret blinks as long as it has the focus, as any bare Qt window's does.
+// With --caret-rest it lets the caret rest as the program does, so the two
+// differ only in their ticks.
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -24,6 +28,7 @@
 #include <vector>
 
 #include "bench/first_paint_report.h"
+#include "platform/linux/caret_rest.h"
 #include "window/frm_time.h"
 #include "window/frm_time_layout.h"
 
@@ -52,6 +57,8 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellux Floor");
+  const bool caretRest = QApplication::arguments().contains(QStringLiteral("--caret-rest"));
+  tellux::CaretRest rest;
 
   QWidget window;
   QFont small = window.font();
@@ -106,6 +113,7 @@ int main(int argc, char** argv) {
       } else {
         auto* edit = new QLineEdit(Q(e.text), parent);
         edits[std::string(e.name)] = edit;
+        if (caretRest) rest.Watch(*edit);
         w = edit;
       }
       QRect r = PixelRect(window, e.bounds);
