@@ -37,7 +37,8 @@ bool CaretRest::eventFilter(QObject* watched, QEvent* event) {
 void CaretRest::Rest() {
   QStyleHints* hints = QGuiApplication::styleHints();
   // Zero or less: the desktop (or the user) wants no blinking; nothing to stop.
-  if (resting_ || hints->cursorFlashTime() <= 0) return;
+  // (Only the wait calls this, and a wake restarts the wait.)
+  if (hints->cursorFlashTime() <= 0) return;
   // A rate of 0 makes every line edit drop its blink timer and draw the
   // caret shown.
   hints->setCursorFlashTime(0);
