@@ -7,9 +7,14 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "platform/controls.h"
+
+namespace tellux {
+class frmTime;
+}
 
 namespace tellux::view {
 
@@ -41,6 +46,23 @@ int ItemsToKeep(int shown, int modelCount);
 // The user may be typing in a box the program rewrites: the caret stays
 // where it was, or at the end of a shorter text.
 std::size_t CaretAfterRewrite(std::size_t caret, std::size_t newLength);
+
+// WCAG 2 contrast between two colours, 1 (none) to 21 (black on white).
+double ContrastRatio(ColorRef a, ColorRef b);
+// What reads as text: 4.5 : 1 against its background.
+inline constexpr double kReadableContrast = 4.5;
+// The colour to write text in on background: the theme's own text colour
+// where it reads there, else black or white, whichever reads better. A light
+// yellow box under a dark theme gets black, not the theme's light text.
+ColorRef ReadableTextColor(ColorRef background, ColorRef themeText);
+
+// The name a screen reader announces for control. A time box whose zone is
+// in daylight saving says so, since its colour alone cannot.
+std::string AccessibleNameOf(const Control& control);
+
+// The spin control whose buddy box is the one given: Up and Down in a panel
+// box step its hour. Null for any other box.
+SpinControl* SpinBeside(frmTime& form, const Control& box);
 
 // A value only the program sets (a window caption, a box's back colour): the
 // clock sets the same ones every second, and a view pushes one to the
