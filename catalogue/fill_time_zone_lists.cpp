@@ -62,7 +62,7 @@ void FillTimeZoneLists(const Services& services, CatalogueTargets& t) {
     n = checked16::Narrow(n + 1LL);
     // The catalogue holds every zone the system lists, however many.
     t.catalogue.Resize(n);
-    GetRegistryValues(services, t.catalogue, t.OsVersion, text::BeforeNul(name), n);
+    GetRegistryValues(services, t.catalogue, t.OsVersion, text::StripTerminator(name), n);
   }
   services.registry.RegCloseKey(catalogueKey);
 

@@ -92,7 +92,7 @@ std::string RegQueryStringValue(const Services& services, RegKey key, const std:
         kErrorSuccess) {
       return {};
     }
-    return type == kRegSz ? text::BeforeNul(buffer) : buffer;
+    return type == kRegSz ? text::StripTerminator(buffer) : buffer;
   });
 }
 

@@ -70,7 +70,7 @@ std::string FirstChar(std::string_view s) {
   return std::string(s.substr(0, SequenceLength(s, 0)));
 }
 
-std::string BeforeNul(std::string_view s) {
+std::string StripTerminator(std::string_view s) {
   const auto nul = s.find('\0');
   return std::string(nul == std::string_view::npos ? s : s.substr(0, nul));
 }

@@ -25,8 +25,9 @@ std::string Mid(std::string_view s, long long start);
 // The first character of s, or empty.
 std::string FirstChar(std::string_view s);
 
-// The part of s before its first NUL character, or s when it holds none.
-std::string BeforeNul(std::string_view s);
+// The part of s before its first NUL character, or s when it holds none:
+// texts the registry, the locale and the time format return are cut with it.
+std::string StripTerminator(std::string_view s);
 
 // Byte-wise comparisons that take ASCII letters without case, as registry
 // and settings names compare; every other byte compares exactly.

@@ -50,7 +50,7 @@ std::string OffsetText(std::int32_t bias, const std::string& decimalSeparator) {
 // where a blank also stands between minutes and seconds. A text of nothing
 // else gives its first character, as every other text does.
 std::string SeparatorOf(const std::string& reported) {
-  const std::string text = text::BeforeNul(reported);
+  const std::string text = text::StripTerminator(reported);
   for (long long k = 1; k <= text::Len(text); ++k) {
     const std::string c = text::FirstChar(text::Mid(text, k));
     if (c != " " && c != "'" && c != "\u00A0" && c != "\u202F") return c;
@@ -71,8 +71,8 @@ std::string frmTime::ReadLocaleText(std::uint32_t lcType) {
 void frmTime::Form_Load() {
   TrapAndEnd(services_, "Form_Load", [&] {
     TimeSeparator = SeparatorOf(ReadLocaleText(kLocaleSTime));
-    PmDesignator = text::BeforeNul(ReadLocaleText(kLocaleS2359));
-    AmDesignator = text::BeforeNul(ReadLocaleText(kLocaleS1159));
+    PmDesignator = text::StripTerminator(ReadLocaleText(kLocaleS2359));
+    AmDesignator = text::StripTerminator(ReadLocaleText(kLocaleS1159));
 
     std::uint32_t adjustment = 0;
     std::uint32_t increment = 0;
@@ -84,7 +84,7 @@ void frmTime::Form_Load() {
                                           std::to_string(increment) + " ns.");
 
     services_.clock.GetTimeZoneInformation(LocalZoneInfo);
-    std::string decimal = text::BeforeNul(ReadLocaleText(kLocaleSDecimal));
+    std::string decimal = text::StripTerminator(ReadLocaleText(kLocaleSDecimal));
     if (decimal.empty() || decimal == " ") decimal = ".";
     txtTZBias.SetText(OffsetText(LocalZoneInfo.Bias, decimal));
     txtTZName.SetText(text::FromUtf16({LocalZoneInfo.StandardName.data(), 32}));

@@ -29,7 +29,7 @@ long long DaylightShift(const ZoneRuleRecord& zone) {
 std::string FormatSystemTime(Locale& locale, const SYSTEMTIME& time, char fill) {
   std::string buffer(255, fill);
   locale.GetTimeFormatA(kLocaleSystemDefault, 0, &time, nullptr, &buffer, 254);
-  return text::BeforeNul(buffer);
+  return text::StripTerminator(buffer);
 }
 
 std::string CalcTime(const Services& services, const ConversionContext& context,

@@ -49,23 +49,23 @@ TEST(Text, Utf16NamesRoundTripAndStopAtTheirFirstNul) {
 
 // Texts that registry, locale and time-format calls return end at their
 // first NUL character.
-TEST(BeforeNul, CutsAtTheFirstNul) {
-  EXPECT_EQ(text::BeforeNul(std::string("Pacific\0\0\0", 10)), "Pacific");
-  EXPECT_EQ(text::BeforeNul(std::string("a\0b\0", 4)), "a");
-  EXPECT_EQ(text::BeforeNul(std::string("\0abc", 4)), "");
+TEST(StripTerminator, CutsAtTheFirstNul) {
+  EXPECT_EQ(text::StripTerminator(std::string("Pacific\0\0\0", 10)), "Pacific");
+  EXPECT_EQ(text::StripTerminator(std::string("a\0b\0", 4)), "a");
+  EXPECT_EQ(text::StripTerminator(std::string("\0abc", 4)), "");
 }
 
-TEST(BeforeNul, LeavesATextWithoutNulAlone) {
-  EXPECT_EQ(text::BeforeNul(""), "");
-  EXPECT_EQ(text::BeforeNul("16:35"), "16:35");
+TEST(StripTerminator, LeavesATextWithoutNulAlone) {
+  EXPECT_EQ(text::StripTerminator(""), "");
+  EXPECT_EQ(text::StripTerminator("16:35"), "16:35");
   const std::string long_text(40000, 'x');
-  EXPECT_EQ(text::BeforeNul(long_text), long_text);
+  EXPECT_EQ(text::StripTerminator(long_text), long_text);
 }
 
-TEST(BeforeNul, CutsEvenWhenTheNulLiesBeyondSixteenBitPositions) {
+TEST(StripTerminator, CutsEvenWhenTheNulLiesBeyondSixteenBitPositions) {
   std::string t(40000, 'x');
   t[32767] = '\0';  // position 32768, counted from 1
-  EXPECT_EQ(text::BeforeNul(t), std::string(32767, 'x'));
+  EXPECT_EQ(text::StripTerminator(t), std::string(32767, 'x'));
 }
 
 }  // namespace
