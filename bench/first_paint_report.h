@@ -5,8 +5,8 @@
 // nanoseconds, so a launcher that noted the same clock just before exec can
 // take the difference. Without the variable nothing is installed.
 // A measuring hook, not part of the window: the program carries it only when
-// built with TELLUX_FIRST_PAINT_REPORT (on by default; bench/run and the
-// package test rely on it).
+// built with TELLUX_FIRST_PAINT_REPORT, which bench/run turns on for its own
+// build; the default build and the packages are without it.
 
 class QWidget;
 
