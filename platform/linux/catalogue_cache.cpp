@@ -11,10 +11,10 @@
 #include <optional>
 #include <utility>
 
-#include "platform/linux/atomic_file.h"
+#include "platform/linux/files/atomic_file.h"
+#include "platform/linux/files/user_folder.h"
 #include "platform/linux/record_name.h"
 #include "platform/linux/tzif_file.h"
-#include "platform/linux/user_folder.h"
 
 #ifndef TELLUX_VERSION_TEXT
 #define TELLUX_VERSION_TEXT "unversioned"

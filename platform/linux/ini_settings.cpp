@@ -7,10 +7,10 @@
 #include <cerrno>
 #include <optional>
 
-#include "platform/linux/atomic_file.h"
+#include "platform/linux/files/atomic_file.h"
+#include "platform/linux/files/unique_fd.h"
+#include "platform/linux/files/user_folder.h"
 #include "platform/linux/ini_document.h"
-#include "platform/linux/unique_fd.h"
-#include "platform/linux/user_folder.h"
 
 namespace tellux {
 namespace {

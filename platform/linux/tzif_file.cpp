@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/linux/unique_fd.h"
+#include "platform/linux/files/unique_fd.h"
 
 namespace tellux::zoneinfo {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/linux/user_folder.h"
+#include "platform/linux/files/user_folder.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/atomic_file.h"
+#include "platform/linux/files/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <ctime>
 
-#include "platform/linux/unique_fd.h"
+#include "platform/linux/files/unique_fd.h"
 
 namespace tellux {
 namespace {
