@@ -20,8 +20,8 @@
 
 #include "fuzz/fuzz_check.h"
 #include "platform/linux/machine_zone.h"
-#include "platform/linux/record_name.h"
 #include "platform/linux/tz_catalogue.h"
+#include "platform/linux/tzdb/windows_record_name.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include "platform/linux/files/atomic_file.h"
 #include "platform/linux/files/user_folder.h"
-#include "platform/linux/record_name.h"
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/tzif_file.h"
+#include "platform/linux/tzdb/windows_record_name.h"
 
 #ifndef TELLUX_VERSION_TEXT
 #define TELLUX_VERSION_TEXT "unversioned"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/tzif_file.h"
 #include "platform/text.h"
 
 namespace tellux {

@@ -8,10 +8,10 @@
 #include <optional>
 #include <utility>
 
-#include "platform/linux/posix_tz_rule.h"
-#include "platform/linux/record_name.h"
 #include "platform/linux/tz_environment.h"
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/posix_tz_rule.h"
+#include "platform/linux/tzdb/tzif_file.h"
+#include "platform/linux/tzdb/windows_record_name.h"
 #include "platform/linux/windows_zone_map.h"
 #include "platform/text.h"
 

@@ -21,8 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/linux/tzi_record.h"
-#include "platform/linux/year_records.h"
+#include "platform/linux/tzdb/windows_tzi_record.h"
+#include "platform/linux/tzdb/year_records.h"
 #include "platform/linux/zone_names.h"
 
 namespace tellux::zoneinfo {

@@ -23,7 +23,7 @@
 #include "platform/linux/machine_zone.h"
 #include "platform/linux/tz_catalogue.h"
 #include "platform/linux/tz_registry.h"
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/tzif_file.h"
 #include "tests/doubles/test_services.h"
 #include "tests/platform/linux/tz_catalogue_probe.h"
 #include "tests/platform/linux/zone_folder.h"

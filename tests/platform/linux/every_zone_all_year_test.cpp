@@ -11,10 +11,10 @@
 #include <ctime>
 
 #include "catalogue/fill_time_zone_lists.h"
-#include "env_guard.h"
 #include "platform/linux/tz_catalogue.h"
 #include "platform/linux/tz_registry.h"
 #include "tests/doubles/test_services.h"
+#include "tests/platform/linux/env_guard.h"
 #include "zonetime/calc_time.h"
 
 namespace tellux::zoneinfo {

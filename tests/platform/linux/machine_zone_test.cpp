@@ -8,9 +8,9 @@
 
 #include <filesystem>
 
-#include "env_guard.h"
 #include "platform/text.h"
-#include "zone_folder.h"
+#include "tests/platform/linux/env_guard.h"
+#include "tests/platform/linux/zone_folder.h"
 
 namespace tellux::zoneinfo {
 namespace {

@@ -12,11 +12,11 @@
 #include <memory>
 #include <set>
 
-#include "env_guard.h"
-#include "platform/linux/record_name.h"
+#include "platform/linux/tzdb/windows_record_name.h"
 #include "platform/linux/windows_zone_map.h"
+#include "tests/platform/linux/env_guard.h"
 #include "tests/platform/linux/tz_catalogue_probe.h"
-#include "zone_folder.h"
+#include "tests/platform/linux/zone_folder.h"
 
 namespace tellux::zoneinfo {
 namespace {

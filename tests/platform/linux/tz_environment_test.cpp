@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "env_guard.h"
+#include "tests/platform/linux/env_guard.h"
 
 namespace tellux::zoneinfo {
 namespace {

@@ -1,7 +1,7 @@
 // Zone rules in the shape the Windows catalogue stores them: what the
 // catalogue load will read back byte by byte.
 
-#include "platform/linux/tzi_record.h"
+#include "platform/linux/tzdb/windows_tzi_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/record_name.h"
+#include "platform/linux/tzdb/windows_record_name.h"
 
 #include <algorithm>
 

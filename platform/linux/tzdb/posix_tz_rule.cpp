@@ -1,4 +1,4 @@
-#include "platform/linux/posix_tz_rule.h"
+#include "platform/linux/tzdb/posix_tz_rule.h"
 
 #include <cctype>
 #include <utility>

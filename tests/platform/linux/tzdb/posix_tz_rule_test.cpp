@@ -1,7 +1,7 @@
 // The rules the tz database writes at the end of its zone files, read as a
 // user's zone would be: offsets, daylight saving and when it starts and ends.
 
-#include "platform/linux/posix_tz_rule.h"
+#include "platform/linux/tzdb/posix_tz_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and one back; anything else leaves the standing rule. (Real zone files are
 // checked in every_zone_all_year_test.cpp.)
 
-#include "platform/linux/year_records.h"
+#include "platform/linux/tzdb/year_records.h"
 
 #include <gtest/gtest.h>
 

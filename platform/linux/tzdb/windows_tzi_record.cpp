@@ -1,4 +1,4 @@
-#include "platform/linux/tzi_record.h"
+#include "platform/linux/tzdb/windows_tzi_record.h"
 
 #include <algorithm>
 

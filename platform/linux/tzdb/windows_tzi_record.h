@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/linux/posix_tz_rule.h"
+#include "platform/linux/tzdb/posix_tz_rule.h"
 #include "platform/win_types.h"
 
 namespace tellux::zoneinfo {

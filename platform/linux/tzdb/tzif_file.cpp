@@ -1,4 +1,4 @@
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/tzif_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/year_records.h"
+#include "platform/linux/tzdb/year_records.h"
 
 #include <chrono>
 

@@ -1,14 +1,14 @@
 // Compiled zone files, as zic writes them and as a damaged disk or a stray
 // file might leave them: the zone's current rule or nothing.
 
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/tzif_file.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "zone_folder.h"
+#include "tests/platform/linux/zone_folder.h"
 
 namespace tellux::zoneinfo {
 namespace {
