@@ -1,14 +1,11 @@
 #include "platform/linux/ini_settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <cstddef>
+#include <limits>
 #include <optional>
 
 #include "platform/linux/files/atomic_file.h"
-#include "platform/linux/files/unique_fd.h"
+#include "platform/linux/files/small_file.h"
 #include "platform/linux/files/user_folder.h"
 #include "platform/linux/ini_document.h"
 
@@ -16,31 +13,10 @@ namespace tellux {
 namespace {
 
 // The file's text; an absent file is empty. nullopt when it exists but
-// cannot be read, so a save never replaces what it could not see.
+// cannot be read, so a save never replaces what it could not see. The
+// settings file has no size limit of its own: it is read whole.
 std::optional<std::string> ReadFile(const std::filesystem::path& file) {
-  // Without O_NONBLOCK a FIFO in the file's place would hold the program in
-  // open(); only a regular file is read.
-  UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (!fd.valid()) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::string();
-    return std::nullopt;
-  }
-  struct stat st {};
-  std::string all;
-  bool ok = ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
-  char buffer[8192];
-  while (ok) {
-    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    all.append(buffer, static_cast<std::size_t>(n));
-  }
-  fd.Close();
-  if (!ok) return std::nullopt;
-  return all;
+  return ReadSmallFile(file, std::numeric_limits<std::size_t>::max(), MissingFile::kReadsEmpty);
 }
 
 bool IsStorableAppName(std::string_view app) {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/linux/tzdb/tzif_file.h"
+#include "platform/linux/files/small_file.h"
 #include "platform/text.h"
 
 namespace tellux {
@@ -17,7 +17,7 @@ std::string Trim(std::string_view s) { return std::string(text::Trim(s, " \t\r")
 // absent. Read as a small regular file, so a FIFO or device named here never
 // holds up the start.
 std::string LangFromFile(const std::string& path) {
-  const std::optional<std::string> file = zoneinfo::ReadSmallFile(path);
+  const std::optional<std::string> file = ReadSmallFile(path);
   if (!file) return {};
   std::string_view rest = *file;
   while (!rest.empty()) {

@@ -1,14 +1,8 @@
 #include "platform/linux/tzdb/tzif_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
-
-#include "platform/linux/files/unique_fd.h"
 
 namespace tellux::zoneinfo {
 namespace {
@@ -193,31 +187,6 @@ std::optional<std::string> TzifRule(std::string_view b) {
   if (close == std::string_view::npos) return std::nullopt;
   std::string footer(b.substr(footerAt + 1, close - footerAt - 1));
   return footer.empty() ? fixed : std::optional<std::string>(std::move(footer));
-}
-
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
-  // Without O_NONBLOCK a FIFO named here would hold the program in open();
-  // only a regular file is read after that.
-  const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (!fd.valid()) return std::nullopt;
-  std::optional<std::string> result;
-  struct stat st {};
-  if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
-      static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
-    std::size_t done = 0;
-    bool ok = true;
-    while (done < bytes.size()) {
-      const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
-      if (n <= 0) {
-        ok = false;
-        break;
-      }
-      done += static_cast<std::size_t>(n);
-    }
-    if (ok) result = std::move(bytes);
-  }
-  return result;
 }
 
 std::optional<TzifFile> ReadTzifFile(const std::string& path) {

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/linux/files/small_file.h"
+
 namespace tellux::zoneinfo {
 
 struct TzifFile {
@@ -47,9 +49,8 @@ std::optional<std::vector<TzifTransition>> TzifTransitions(std::string_view byte
 // and its rule.
 std::optional<TzifFile> ReadTzifFile(const std::string& path);
 
-// The whole regular file at path, at most maxBytes (real zone files are a
-// few KiB; anything far larger is not one), refused by its size before any byte is read; nullopt
-// otherwise. Never blocks on a FIFO or a device.
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes = 64 << 10);
+// Zone files are read as every small file of the machine's is
+// (files/small_file.h), 64 KiB at most unless a caller says otherwise.
+using tellux::ReadSmallFile;
 
 }  // namespace tellux::zoneinfo
