@@ -13,7 +13,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "platform/linux/catalogue_cache.h"
-#include "platform/linux/icu_date_services.h"
+#include "platform/linux/locale/icu_date_services.h"
 #include "platform/linux/tzdb/windows_record_name.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // it asks ICU for every zone's names and works out each zone's year records,
 // which is most of the work of the program's start; a start that finds the
 // catalogue it would build stored reads that instead. The user's date
-// patterns (date_patterns.h), the other costly part, are kept with it.
+// patterns (locale/date_patterns.h), the other costly part, are kept with it.
 //
 // A stored catalogue serves only while all it was built from holds: this
 // program's catalogue format and version, ICU's version and data, the locale,
@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/linux/date_patterns.h"
+#include "platform/linux/locale/date_patterns.h"
 #include "platform/linux/tz_catalogue.h"
 
 namespace tellux::zoneinfo {

@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/linux/locale_names.h"
+#include "platform/linux/locale/locale_names.h"
 
 namespace tellux::zoneinfo {
 
 inline constexpr const char* kDefaultZoneDirectory = "/usr/share/zoneinfo";
 
 // The user's language for zone names is the one the locale services use:
-// UserLocaleName() (platform/linux/locale_names.h).
+// UserLocaleName() (platform/linux/locale/locale_names.h).
 
 // $TZDIR when set and non-empty, else /usr/share/zoneinfo.
 std::string ZoneDirectory();

@@ -16,10 +16,10 @@
 #include <sstream>
 #include <string>
 
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/icu_locale.h"
 #include "platform/linux/ini_settings.h"
 #include "platform/linux/linux_clock.h"
+#include "platform/linux/locale/icu_date_services.h"
+#include "platform/linux/locale/icu_locale.h"
 #include "platform/linux/machine_zone.h"
 #include "platform/linux/qt_frm_time_view.h"
 #include "platform/linux/tz_catalogue.h"

@@ -1,4 +1,4 @@
-#include "platform/linux/memo_locale.h"
+#include "platform/linux/locale/memo_locale.h"
 
 #include <algorithm>
 #include <cstring>

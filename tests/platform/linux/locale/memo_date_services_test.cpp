@@ -1,7 +1,7 @@
 // The remembered general date form: reads and writes answer as the inner
 // service does, failures included, and a repeat costs no new call.
 
-#include "platform/linux/memo_date_services.h"
+#include "platform/linux/locale/memo_date_services.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/linux/locale_names.h"
+#include "platform/linux/locale/locale_names.h"
 #include "platform/locale.h"
 
 namespace tellux {
@@ -30,7 +30,7 @@ class IcuLocale final : public Locale {
 
   // The time of day of *time (the date fields are ignored) in ICU's medium
   // time style of the locale, e.g. "2:35:20\u202fPM" in en_US, written so
-  // that it reads back (see readable_time_pattern.h): zh_TW writes
+  // that it reads back (see time_pattern_rewrite.h): zh_TW writes
   // "上午6:26:20", not the flexible day period "清晨6:26:20". Only flags 0
   // and a null format are supported; anything else fails.
   int GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const SYSTEMTIME* time,

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/reading_literals.h"
+#include "platform/linux/locale/icu_date_services.h"
+#include "platform/linux/locale/required_literals.h"
 
 namespace tellux {
 namespace {

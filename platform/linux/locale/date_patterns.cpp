@@ -1,4 +1,4 @@
-#include "platform/linux/date_patterns.h"
+#include "platform/linux/locale/date_patterns.h"
 
 #include <unicode/datefmt.h>
 #include <unicode/dtptngen.h>
@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "platform/linux/readable_time_pattern.h"
+#include "platform/linux/locale/time_pattern_rewrite.h"
 
 namespace tellux {
 namespace {

@@ -1,7 +1,7 @@
 // Which time patterns the clock may join from a minute's parts, and that a
 // joined text is only ever made from parts of that minute and that second.
 
-#include "platform/linux/seconds_splice.h"
+#include "platform/linux/locale/seconds_splice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/reading_literals.h"
+#include "platform/linux/locale/required_literals.h"
 
 #include <unicode/uchar.h>
 

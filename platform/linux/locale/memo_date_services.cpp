@@ -1,4 +1,4 @@
-#include "platform/linux/memo_date_services.h"
+#include "platform/linux/locale/memo_date_services.h"
 
 #include <algorithm>
 #include <bit>

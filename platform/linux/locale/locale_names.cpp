@@ -1,4 +1,4 @@
-#include "platform/linux/locale_names.h"
+#include "platform/linux/locale/locale_names.h"
 
 #include <cstdlib>
 

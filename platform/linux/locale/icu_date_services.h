@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "platform/date_services.h"
-#include "platform/linux/date_patterns.h"
+#include "platform/linux/locale/date_patterns.h"
 
 namespace tellux {
 

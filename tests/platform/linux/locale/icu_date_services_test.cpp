@@ -1,7 +1,7 @@
 // The general date form: what the user's locale writes for a date value and
 // what it reads back, from the clock's own texts and from what people type.
 
-#include "platform/linux/icu_date_services.h"
+#include "platform/linux/locale/icu_date_services.h"
 
 #include <gtest/gtest.h>
 

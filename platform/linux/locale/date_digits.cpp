@@ -1,4 +1,4 @@
-#include "platform/linux/date_digits.h"
+#include "platform/linux/locale/date_digits.h"
 
 #include <unicode/fmtable.h>
 #include <unicode/parsepos.h>

@@ -2,7 +2,7 @@
 // for a date's fields, in the locale's digits, and read as it reads plain
 // digit runs.
 
-#include "platform/linux/date_digits.h"
+#include "platform/linux/locale/date_digits.h"
 
 #include <gtest/gtest.h>
 #include <unicode/decimfmt.h>

@@ -1,7 +1,7 @@
 // Locale texts and the clock's time text as the user's locale writes them,
 // through the Windows-shaped calls and their buffer rules.
 
-#include "platform/linux/icu_locale.h"
+#include "platform/linux/locale/icu_locale.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

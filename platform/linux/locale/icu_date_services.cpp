@@ -1,4 +1,4 @@
-#include "platform/linux/icu_date_services.h"
+#include "platform/linux/locale/icu_date_services.h"
 
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "platform/date_value.h"
-#include "platform/linux/date_digits.h"
 #include "platform/linux/icu_utf8.h"
-#include "platform/linux/reading_literals.h"
+#include "platform/linux/locale/date_digits.h"
+#include "platform/linux/locale/required_literals.h"
 
 namespace tellux {
 

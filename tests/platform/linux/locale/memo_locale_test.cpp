@@ -2,7 +2,7 @@
 // each locale its own, and a call that failed for its buffer does not stand
 // in for one with room.
 
-#include "platform/linux/memo_locale.h"
+#include "platform/linux/locale/memo_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/icu_locale.h"
+#include "platform/linux/locale/icu_locale.h"
 
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
@@ -14,8 +14,8 @@
 
 #include "platform/ansi_buffer.h"
 #include "platform/linux/icu_utf8.h"
-#include "platform/linux/readable_time_pattern.h"
-#include "platform/linux/seconds_splice.h"
+#include "platform/linux/locale/seconds_splice.h"
+#include "platform/linux/locale/time_pattern_rewrite.h"
 
 namespace tellux {
 
@@ -41,7 +41,7 @@ bool IsDayPeriodField(int32_t field) {
          field == UDAT_FLEXIBLE_DAY_PERIOD_FIELD;
 }
 
-// Has format write times the panels read back (see readable_time_pattern.h).
+// Has format write times the panels read back (see time_pattern_rewrite.h).
 void UseReadablePattern(icu::DateFormat* format) {
   auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format);
   if (simple == nullptr) return;

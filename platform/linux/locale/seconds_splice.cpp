@@ -1,4 +1,4 @@
-#include "platform/linux/seconds_splice.h"
+#include "platform/linux/locale/seconds_splice.h"
 
 namespace tellux {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/linux/readable_time_pattern.h"
+#include "platform/linux/locale/time_pattern_rewrite.h"
 
 #include <gtest/gtest.h>
 
