@@ -1,4 +1,4 @@
-#include "platform/linux/windows_zone_map.h"
+#include "platform/linux/zones/windows_zone_map.h"
 
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>

@@ -2,7 +2,7 @@
 // with today's rules from the system's tz database and names in the user's
 // language, shaped so the catalogue load and the machine's zone agree.
 
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/zones/catalogue.h"
 
 #include <gtest/gtest.h>
 #include <unicode/strenum.h>
@@ -13,10 +13,10 @@
 #include <set>
 
 #include "platform/linux/tzdb/windows_record_name.h"
-#include "platform/linux/windows_zone_map.h"
+#include "platform/linux/zones/windows_zone_map.h"
 #include "tests/platform/linux/env_guard.h"
-#include "tests/platform/linux/tz_catalogue_probe.h"
 #include "tests/platform/linux/zone_folder.h"
+#include "tests/platform/linux/zones/catalogue_probe.h"
 
 namespace tellux::zoneinfo {
 namespace {

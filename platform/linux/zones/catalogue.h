@@ -23,7 +23,7 @@
 
 #include "platform/linux/tzdb/windows_tzi_record.h"
 #include "platform/linux/tzdb/year_records.h"
-#include "platform/linux/zone_names.h"
+#include "platform/linux/zones/zone_names.h"
 
 namespace tellux::zoneinfo {
 

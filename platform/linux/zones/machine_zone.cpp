@@ -1,4 +1,4 @@
-#include "platform/linux/machine_zone.h"
+#include "platform/linux/zones/machine_zone.h"
 
 #include <limits.h>
 #include <unistd.h>
@@ -12,7 +12,7 @@
 #include "platform/linux/tzdb/tzif_file.h"
 #include "platform/linux/tzdb/windows_record_name.h"
 #include "platform/linux/tzdb/windows_tzi_record.h"
-#include "platform/linux/windows_zone_map.h"
+#include "platform/linux/zones/windows_zone_map.h"
 
 namespace tellux::zoneinfo {
 namespace {

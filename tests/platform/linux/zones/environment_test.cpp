@@ -1,7 +1,7 @@
 // Which language the zone names come in and which tz database is read,
 // as the user's environment says.
 
-#include "platform/linux/tz_environment.h"
+#include "platform/linux/zones/environment.h"
 
 #include <gtest/gtest.h>
 

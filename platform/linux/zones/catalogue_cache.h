@@ -21,7 +21,7 @@
 #include <string_view>
 
 #include "platform/linux/locale/date_patterns.h"
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/zones/catalogue.h"
 
 namespace tellux::zoneinfo {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/tz_environment.h"
+#include "platform/linux/zones/environment.h"
 
 #include <cstdlib>
 

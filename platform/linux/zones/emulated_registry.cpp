@@ -1,4 +1,4 @@
-#include "platform/linux/tz_registry.h"
+#include "platform/linux/zones/emulated_registry.h"
 
 #include <algorithm>
 #include <charconv>

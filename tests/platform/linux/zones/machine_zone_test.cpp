@@ -1,7 +1,7 @@
 // The machine's own zone, found as the C library finds it, and reported so
 // that the window picks out the one catalogue entry it belongs to.
 
-#include "platform/linux/machine_zone.h"
+#include "platform/linux/zones/machine_zone.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/zones/catalogue.h"
 
 namespace tellux::zoneinfo {
 

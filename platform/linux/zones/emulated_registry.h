@@ -19,7 +19,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/zones/catalogue.h"
 #include "platform/registry.h"
 
 namespace tellux::zoneinfo {

@@ -2,7 +2,7 @@
 // catalogue key, its zone subkeys and their four values, with the buffer
 // rules of the Windows calls.
 
-#include "platform/linux/tz_registry.h"
+#include "platform/linux/zones/emulated_registry.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/zones/catalogue.h"
 #include "platform/win_types.h"
 
 namespace tellux::zoneinfo {

@@ -1,7 +1,7 @@
 // The zone catalogue a start finds stored from the last: the same catalogue
 // the build gives, and only while everything it was built from still holds.
 
-#include "platform/linux/catalogue_cache.h"
+#include "platform/linux/zones/catalogue_cache.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

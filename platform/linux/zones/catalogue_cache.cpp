@@ -1,4 +1,4 @@
-#include "platform/linux/catalogue_cache.h"
+#include "platform/linux/zones/catalogue_cache.h"
 
 #include <unicode/icudataver.h>
 #include <unicode/timezone.h>

@@ -11,8 +11,8 @@
 #include <ctime>
 
 #include "catalogue/fill_time_zone_lists.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tz_registry.h"
+#include "platform/linux/zones/catalogue.h"
+#include "platform/linux/zones/emulated_registry.h"
 #include "tests/doubles/test_services.h"
 #include "tests/platform/linux/env_guard.h"
 #include "zonetime/calc_time.h"

@@ -1,4 +1,4 @@
-#include "platform/linux/zone_names.h"
+#include "platform/linux/zones/zone_names.h"
 
 #include <unicode/calendar.h>
 #include <unicode/locid.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/zones/catalogue.h"
 
 #include <sys/stat.h>
 
@@ -8,11 +8,11 @@
 #include <optional>
 #include <utility>
 
-#include "platform/linux/tz_environment.h"
 #include "platform/linux/tzdb/posix_tz_rule.h"
 #include "platform/linux/tzdb/tzif_file.h"
 #include "platform/linux/tzdb/windows_record_name.h"
-#include "platform/linux/windows_zone_map.h"
+#include "platform/linux/zones/environment.h"
+#include "platform/linux/zones/windows_zone_map.h"
 #include "platform/text.h"
 
 namespace tellux::zoneinfo {
