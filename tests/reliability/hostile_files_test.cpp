@@ -19,7 +19,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/linux/ini_settings.h"
+#include "platform/linux/settings/ini_settings.h"
 #include "platform/linux/tzdb/tzif_file.h"
 #include "platform/linux/zones/catalogue.h"
 #include "platform/linux/zones/emulated_registry.h"

@@ -2,7 +2,7 @@
 // back, damage costs only the damaged lines, and a save never leaves half
 // a file behind.
 
-#include "platform/linux/ini_settings.h"
+#include "platform/linux/settings/ini_settings.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/ini_settings.h"
+#include "platform/linux/settings/ini_settings.h"
 
 #include <cstddef>
 #include <limits>
@@ -7,7 +7,7 @@
 #include "platform/linux/files/atomic_file.h"
 #include "platform/linux/files/small_file.h"
 #include "platform/linux/files/user_folder.h"
-#include "platform/linux/ini_document.h"
+#include "platform/linux/settings/ini_document.h"
 
 namespace tellux {
 namespace {

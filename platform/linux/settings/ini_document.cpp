@@ -1,4 +1,4 @@
-#include "platform/linux/ini_document.h"
+#include "platform/linux/settings/ini_document.h"
 
 #include <unicode/utf8.h>
 
