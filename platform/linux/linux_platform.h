@@ -13,7 +13,7 @@
 
 #include "platform/linux/exit_program_end.h"
 #include "platform/linux/linux_clock.h"
-#include "platform/linux/qt_message_box.h"
+#include "platform/linux/qt/message_box.h"
 #include "platform/linux/settings/ini_settings.h"
 #include "platform/services.h"
 

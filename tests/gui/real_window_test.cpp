@@ -19,7 +19,7 @@
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/locale/icu_date_services.h"
 #include "platform/linux/locale/icu_locale.h"
-#include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt/frm_time_view.h"
 #include "platform/linux/settings/ini_settings.h"
 #include "platform/linux/zones/catalogue.h"
 #include "platform/linux/zones/emulated_registry.h"

@@ -1,4 +1,4 @@
-#include "platform/linux/qt_clock_painting.h"
+#include "platform/linux/qt/clock_painting.h"
 
 #include <QPainter>
 #include <algorithm>

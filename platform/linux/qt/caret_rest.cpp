@@ -1,4 +1,4 @@
-#include "platform/linux/caret_rest.h"
+#include "platform/linux/qt/caret_rest.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/caret_rest.h"
+#include "platform/linux/qt/caret_rest.h"
 #include "window/frm_time.h"
 #include "window/view_rules.h"
 

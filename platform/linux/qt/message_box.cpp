@@ -1,4 +1,4 @@
-#include "platform/linux/qt_message_box.h"
+#include "platform/linux/qt/message_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The program's icon as a drawing: a plain clock face. The build paints it
 // into the icon files the desktop's menu shows and into the pixels of the
-// window's own icon (qt_clock_icon.h), so the two never differ.
+// window's own icon (clock_icon.h), so the two never differ.
 
 class QPainter;
 

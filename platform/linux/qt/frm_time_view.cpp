@@ -1,4 +1,4 @@
-#include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt/frm_time_view.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/linux/qt_clock_icon.h"
+#include "platform/linux/qt/clock_icon.h"
 #include "window/view_rules.h"
 
 namespace tellux {

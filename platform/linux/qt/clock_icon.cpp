@@ -1,9 +1,9 @@
-#include "platform/linux/qt_clock_icon.h"
+#include "platform/linux/qt/clock_icon.h"
 
 #include <QImage>
 #include <QPixmap>
 
-#include "platform/linux/clock_icon_pixels.h"
+#include "platform/linux/qt/clock_icon_pixels.h"
 
 namespace tellux {
 
