@@ -2,6 +2,8 @@
 
 #include <unicode/uchar.h>
 
+#include "platform/linux/locale/pattern_letters.h"
+
 namespace tellux {
 namespace {
 
@@ -9,8 +11,6 @@ bool IsPatternBlank(UChar c) {
   return u_isUWhiteSpace(c) || (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0x200E ||
          c == 0x200F || c == 0x2028 || c == 0x2029;
 }
-
-bool IsFieldLetter(UChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern) {
       } else {
         quoted = !quoted;
       }
-    } else if (!quoted && IsFieldLetter(c)) {
+    } else if (!quoted && IsPatternLetter(c)) {
       beforeLastField = literals.length();
     } else if (!IsPatternBlank(c)) {
       literals.append(c);

@@ -1,13 +1,13 @@
 #include "platform/linux/locale/seconds_splice.h"
 
+#include "platform/linux/locale/pattern_letters.h"
+
 namespace tellux {
 namespace {
 
 bool InRange(int hour, int minute, int second) {
   return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
 }
-
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 }  // namespace
 
@@ -23,7 +23,7 @@ bool SecondsSplice::Joins(std::u16string_view pattern) {
       previous = 0;
       continue;
     }
-    if (quoted || !IsLetter(c)) {
+    if (quoted || !IsPatternLetter(c)) {
       previous = 0;
       continue;
     }

@@ -1,9 +1,9 @@
 #include "platform/linux/locale/time_pattern_rewrite.h"
 
+#include "platform/linux/locale/pattern_letters.h"
+
 namespace tellux {
 namespace {
-
-bool IsPatternLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 bool IsHourLetter(char16_t c) { return c == u'h' || c == u'H' || c == u'k' || c == u'K'; }
 
