@@ -1,6 +1,7 @@
 #include "platform/linux/locale/required_literals.h"
 
 #include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
 #include "platform/linux/locale/pattern_letters.h"
 
@@ -14,8 +15,9 @@ bool IsPatternBlank(UChar c) {
 
 }  // namespace
 
-icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern) {
-  icu::UnicodeString literals;
+template <class IcuString>
+IcuString ReadingLiterals(const IcuString& pattern) {
+  IcuString literals;
   int32_t beforeLastField = 0;  // literals' length up to the last field seen
   bool quoted = false;
   for (int32_t i = 0; i < pattern.length(); ++i) {
@@ -37,7 +39,8 @@ icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern) {
   return literals;
 }
 
-bool HoldsInOrder(const icu::UnicodeString& text, const icu::UnicodeString& literals) {
+template <class IcuString>
+bool HoldsInOrder(const IcuString& text, const std::type_identity_t<IcuString>& literals) {
   int32_t from = 0;
   for (int32_t k = 0; k < literals.length(); ++k) {
     const int32_t at = text.indexOf(literals.charAt(k), from);
@@ -46,5 +49,9 @@ bool HoldsInOrder(const icu::UnicodeString& text, const icu::UnicodeString& lite
   }
   return true;
 }
+
+template icu::UnicodeString ReadingLiterals(const icu::UnicodeString& pattern);
+template bool HoldsInOrder<icu::UnicodeString>(const icu::UnicodeString& text,
+                                               const icu::UnicodeString& literals);
 
 }  // namespace tellux

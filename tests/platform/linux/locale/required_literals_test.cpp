@@ -3,6 +3,7 @@
 // locales whose dates and times share a separator still read.
 
 #include <gtest/gtest.h>
+#include <unicode/unistr.h>
 
 #include <string>
 
