@@ -3,8 +3,8 @@
 // services write and read dates and times in one locale. Deriving them takes
 // ICU's pattern generator and three of its formats, about half the work of
 // making the date services, so a start keeps them with the zone catalogue
-// (zones/catalogue_cache.h) and derives them only when that is built anew. ICU
-// stays out of this header.
+// (zones/catalogue_cache.h) and derives them only when that is built anew.
+// ICU stays out of this header.
 
 #include <array>
 #include <optional>

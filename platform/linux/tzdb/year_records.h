@@ -1,6 +1,7 @@
 #pragma once
 // A zone's rule for single calendar years, built from the transitions its
-// zone file lists, in the shape of the catalogue's record (windows_tzi_record.h).
+// zone file lists, in the shape of the catalogue's record
+// (windows_tzi_record.h).
 // The rule a zone file ends with says what holds in the long run; a zone
 // whose changes move from year to year (Morocco's Ramadan) or whose law
 // changes has, for the years its file lists, a rule of its own, which is
