@@ -6,40 +6,29 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
+
+#include "tests/platform/linux/zone_folder.h"
 
 namespace tellux {
 namespace {
 
-namespace fs = std::filesystem;
+using zoneinfo::testing::ZoneFolder;
 
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 
+// Files of every kind in a scratch folder (the zone tests' own).
 class SmallFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tellux_small_file_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+  std::string Write(const std::string& name, const std::string& bytes) {
+    folder_.Write(name, bytes);
+    return folder_.Path() + "/" + name;
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
+  std::string PathOf(const std::string& name) const { return folder_.Path() + "/" + name; }
 
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  fs::path dir_;
+  ZoneFolder folder_;
 };
 
 TEST_F(SmallFileTest, ReadsAWholeRegularFileByteForByte) {
@@ -63,7 +52,7 @@ TEST_F(SmallFileTest, TakesFilesUpToTheLimitAndRefusesLargerOnes) {
 }
 
 TEST_F(SmallFileTest, AMissingFileFailsUnlessTheCallerReadsItAsEmpty) {
-  const std::string missing = (dir_ / "missing").string();
+  const std::string missing = PathOf("missing");
   const std::string underAFile = Write("plain", "x") + "/below";  // ENOTDIR
   EXPECT_FALSE(ReadSmallFile(missing).has_value());
   EXPECT_FALSE(ReadSmallFile(underAFile).has_value());
@@ -72,12 +61,12 @@ TEST_F(SmallFileTest, AMissingFileFailsUnlessTheCallerReadsItAsEmpty) {
 }
 
 TEST_F(SmallFileTest, WhatIsThereButNoRegularFileFailsEvenWhereMissingReadsEmpty) {
-  const std::string fifo = (dir_ / "fifo").string();
+  const std::string fifo = PathOf("fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   // No writer holds the FIFO open: a blocking open() would never return.
   for (const MissingFile missing : {MissingFile::kFails, MissingFile::kReadsEmpty}) {
     EXPECT_FALSE(ReadSmallFile(fifo, kNoLimit, missing).has_value());
-    EXPECT_FALSE(ReadSmallFile(dir_.string(), kNoLimit, missing).has_value());
+    EXPECT_FALSE(ReadSmallFile(folder_.Path(), kNoLimit, missing).has_value());
     EXPECT_FALSE(ReadSmallFile("/dev/zero", kNoLimit, missing).has_value());
   }
 }
