@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "platform/linux/linux_platform.h"
-#include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt/frm_time_view.h"
 #include "window/frm_time.h"
 #if TELLUX_FIRST_PAINT_REPORT
 #include "bench/first_paint_report.h"

@@ -15,12 +15,12 @@
 #include <string>
 
 #include "catalogue/fill_time_zone_lists.h"
-#include "platform/linux/catalogue_cache.h"
 #include "platform/linux/linux_platform.h"
-#include "platform/linux/locale_names.h"
-#include "platform/linux/tz_environment.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tz_registry.h"
+#include "platform/linux/locale/locale_names.h"
+#include "platform/linux/zones/catalogue.h"
+#include "platform/linux/zones/catalogue_cache.h"
+#include "platform/linux/zones/emulated_registry.h"
+#include "platform/linux/zones/environment.h"
 #include "tests/doubles/recording_message_box.h"
 #include "tests/doubles/throwing_program_end.h"
 #include "window/frm_time.h"

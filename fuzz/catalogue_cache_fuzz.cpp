@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "platform/linux/catalogue_cache.h"
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/record_name.h"
+#include "platform/linux/locale/icu_date_services.h"
+#include "platform/linux/tzdb/windows_record_name.h"
+#include "platform/linux/zones/catalogue_cache.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/linux/icu_date_services.h"
+#include "platform/linux/locale/icu_date_services.h"
 
 namespace {
 

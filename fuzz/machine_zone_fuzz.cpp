@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
-#include "platform/linux/machine_zone.h"
-#include "platform/linux/record_name.h"
-#include "platform/linux/tz_catalogue.h"
+#include "platform/linux/tzdb/windows_record_name.h"
+#include "platform/linux/zones/catalogue.h"
+#include "platform/linux/zones/machine_zone.h"
 
 namespace {
 

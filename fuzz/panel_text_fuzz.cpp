@@ -19,8 +19,8 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/linux/memo_date_services.h"
-#include "platform/linux/memo_locale.h"
+#include "platform/linux/locale/memo_date_services.h"
+#include "platform/linux/locale/memo_locale.h"
 #include "tests/reliability/real_locale_services.h"
 #include "zonetime/calc_time.h"
 #include "zonetime/remove_seconds.h"

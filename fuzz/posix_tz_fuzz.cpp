@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "platform/linux/posix_tz_rule.h"
-#include "platform/linux/tzi_record.h"
+#include "platform/linux/tzdb/posix_tz_rule.h"
+#include "platform/linux/tzdb/windows_tzi_record.h"
 
 namespace {
 

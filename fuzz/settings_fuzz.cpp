@@ -15,7 +15,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "platform/error_trap.h"
-#include "platform/linux/ini_document.h"
+#include "platform/linux/settings/ini_document.h"
 
 namespace {
 

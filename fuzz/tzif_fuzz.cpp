@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "platform/linux/posix_tz_rule.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tzi_record.h"
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/tzdb/posix_tz_rule.h"
+#include "platform/linux/tzdb/tzif_file.h"
+#include "platform/linux/tzdb/windows_tzi_record.h"
+#include "platform/linux/zones/catalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tellux::zoneinfo;

@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "bench/first_paint_report.h"
-#include "platform/linux/caret_rest.h"
+#include "platform/linux/qt/caret_rest.h"
 #include "window/frm_time.h"
 #include "window/frm_time_layout.h"
 

@@ -7,17 +7,17 @@
 #include <ctime>
 #include <utility>
 
-#include "platform/linux/catalogue_cache.h"
-#include "platform/linux/date_patterns.h"
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/icu_locale.h"
-#include "platform/linux/locale_names.h"
-#include "platform/linux/machine_zone.h"
-#include "platform/linux/memo_date_services.h"
-#include "platform/linux/memo_locale.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tz_environment.h"
-#include "platform/linux/tz_registry.h"
+#include "platform/linux/locale/date_patterns.h"
+#include "platform/linux/locale/icu_date_services.h"
+#include "platform/linux/locale/icu_locale.h"
+#include "platform/linux/locale/locale_names.h"
+#include "platform/linux/locale/memo_date_services.h"
+#include "platform/linux/locale/memo_locale.h"
+#include "platform/linux/zones/catalogue.h"
+#include "platform/linux/zones/catalogue_cache.h"
+#include "platform/linux/zones/emulated_registry.h"
+#include "platform/linux/zones/environment.h"
+#include "platform/linux/zones/machine_zone.h"
 
 namespace tellux {
 namespace {

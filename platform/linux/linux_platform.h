@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "platform/linux/exit_program_end.h"
-#include "platform/linux/ini_settings.h"
 #include "platform/linux/linux_clock.h"
-#include "platform/linux/qt_message_box.h"
+#include "platform/linux/qt/message_box.h"
+#include "platform/linux/settings/ini_settings.h"
 #include "platform/services.h"
 
 namespace tellux {

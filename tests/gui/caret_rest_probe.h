@@ -1,7 +1,7 @@
 #pragma once
 // Tests reach the rest's wait to let the rest come at once.
 
-#include "platform/linux/caret_rest.h"
+#include "platform/linux/qt/caret_rest.h"
 
 namespace tellux {
 

@@ -2,7 +2,7 @@
 // blinking and stays drawn, and the user's next touch brings the blinking back
 // at the desktop's rate, without overriding a desktop that does not blink.
 
-#include "platform/linux/caret_rest.h"
+#include "platform/linux/qt/caret_rest.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/linux/qt_clock_icon.h"
+#include "platform/linux/qt/clock_icon.h"
 
 namespace tellux {
 namespace {

@@ -1,7 +1,7 @@
 // The window icon is the clock's drawing at the sizes the title bar and task
 // bar ask for.
 
-#include "platform/linux/qt_clock_icon.h"
+#include "platform/linux/qt/clock_icon.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "platform/linux/qt_clock_painting.h"
+#include "platform/linux/qt/clock_painting.h"
 
 namespace tellux {
 namespace {

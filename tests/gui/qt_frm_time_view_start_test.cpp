@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
-#include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt/frm_time_view.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
 

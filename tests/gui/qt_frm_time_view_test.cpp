@@ -2,7 +2,7 @@
 // at start-up, where everything sits, how the keyboard moves through it, and
 // that what the user does (and only that) reaches the form's handlers.
 
-#include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt/frm_time_view.h"
 
 #include <gtest/gtest.h>
 

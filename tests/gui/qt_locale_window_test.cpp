@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt/frm_time_view.h"
 #include "tests/doubles/call_counter.h"
 #include "tests/reliability/real_locale_services.h"
 #include "tests/window/rows_on_one_time_story.h"

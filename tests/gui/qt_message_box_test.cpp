@@ -1,7 +1,7 @@
 // Error messages appear as a modal box with the program's title and an OK
 // button, even before the window is there, and the program waits for OK.
 
-#include "platform/linux/qt_message_box.h"
+#include "platform/linux/qt/message_box.h"
 
 #include <gtest/gtest.h>
 

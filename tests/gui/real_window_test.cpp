@@ -16,14 +16,14 @@
 #include <sstream>
 #include <string>
 
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/icu_locale.h"
-#include "platform/linux/ini_settings.h"
 #include "platform/linux/linux_clock.h"
-#include "platform/linux/machine_zone.h"
-#include "platform/linux/qt_frm_time_view.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tz_registry.h"
+#include "platform/linux/locale/icu_date_services.h"
+#include "platform/linux/locale/icu_locale.h"
+#include "platform/linux/qt/frm_time_view.h"
+#include "platform/linux/settings/ini_settings.h"
+#include "platform/linux/zones/catalogue.h"
+#include "platform/linux/zones/emulated_registry.h"
+#include "platform/linux/zones/machine_zone.h"
 #include "tests/doubles/recording_message_box.h"
 #include "tests/doubles/throwing_program_end.h"
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "platform/linux/icu_utf8.h"
-#include "platform/linux/readable_time_pattern.h"
+#include "platform/linux/locale/time_pattern_rewrite.h"
 
 #include "tests/reliability/locale_round_trip.h"
 #include "tests/reliability/real_locale_services.h"

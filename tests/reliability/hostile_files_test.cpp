@@ -19,14 +19,14 @@
 #include <functional>
 #include <string>
 
-#include "platform/linux/ini_settings.h"
-#include "platform/linux/machine_zone.h"
-#include "platform/linux/tz_catalogue.h"
-#include "platform/linux/tz_registry.h"
-#include "platform/linux/tzif_file.h"
+#include "platform/linux/settings/ini_settings.h"
+#include "platform/linux/tzdb/tzif_file.h"
+#include "platform/linux/zones/catalogue.h"
+#include "platform/linux/zones/emulated_registry.h"
+#include "platform/linux/zones/machine_zone.h"
 #include "tests/doubles/test_services.h"
-#include "tests/platform/linux/tz_catalogue_probe.h"
 #include "tests/platform/linux/zone_folder.h"
+#include "tests/platform/linux/zones/catalogue_probe.h"
 #include "window/frm_time.h"
 
 namespace tellux {

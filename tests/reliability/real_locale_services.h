@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/linux/icu_date_services.h"
-#include "platform/linux/icu_locale.h"
+#include "platform/linux/locale/icu_date_services.h"
+#include "platform/linux/locale/icu_locale.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
 #include "window/frm_time.h"

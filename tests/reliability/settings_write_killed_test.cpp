@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/linux/ini_settings.h"
+#include "platform/linux/settings/ini_settings.h"
 
 namespace tellux {
 namespace {

@@ -1,9 +1,9 @@
-// Build tool: paints the program's clock icon (qt_clock_painting.h) as the
+// Build tool: paints the program's clock icon (qt/clock_painting.h) as the
 // icon theme files the desktop's menu and task bar use,
 //   <out>/hicolor/<n>x<n>/apps/<name>.png  for n = 16, 32, 48, 64, 128, 256
 //   <out>/hicolor/scalable/apps/<name>.svg
 // or, with --pixels, as the C++ definition of the window's icon pixels
-// (clock_icon_pixels.h).
+// (qt/clock_icon_pixels.h).
 // Usage: tellux-export-clock-icon OUT_DIR ICON_NAME
 //        tellux-export-clock-icon --pixels OUT_FILE.cpp
 // Exit status 0 when every file was written, 1 otherwise (with a message on
@@ -18,7 +18,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "platform/linux/qt_clock_painting.h"
+#include "platform/linux/qt/clock_painting.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ bool WriteSvg(const QString& out, const QString& name) {
 bool WritePixels(const QString& file) {
   QByteArray text =
       "// Painted by tellux-export-clock-icon --pixels; see clock_icon_pixels.h.\n"
-      "#include \"platform/linux/clock_icon_pixels.h\"\n\n"
+      "#include \"platform/linux/qt/clock_icon_pixels.h\"\n\n"
       "namespace tellux {\nnamespace {\n";
   const int sizes[] = {16, 32, 48, 64};
   for (const int size : sizes) {

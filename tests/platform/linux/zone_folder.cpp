@@ -1,4 +1,4 @@
-#include "zone_folder.h"
+#include "tests/platform/linux/zone_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
