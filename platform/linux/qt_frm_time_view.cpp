@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/linux/qt_box_palette.h"
 #include "platform/linux/qt_clock_icon.h"
 #include "window/view_rules.h"
 
@@ -28,24 +29,6 @@ QString ArrowName(const std::string& spinName, const char* word) {
   const std::size_t space = spinName.rfind(' ');
   if (space == std::string::npos) return ToQString(spinName + " " + word);
   return ToQString(spinName.substr(0, space) + " " + word + spinName.substr(space));
-}
-
-// A text box's back colour as the Base colour of each palette group. System
-// colours (high bit set) can only be the window background, which is the
-// palette's own Base.
-QPalette WithBackColor(const QLineEdit& edit, ColorRef color) {
-  QPalette palette = edit.palette();
-  if ((color & 0x80000000u) != 0) {
-    const QPalette natural = QApplication::palette(&edit);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      palette.setColor(group, QPalette::Base, natural.color(group, QPalette::Base));
-    }
-  } else {
-    palette.setColor(QPalette::Base, QColor(static_cast<int>(color & 0xFFu),
-                                            static_cast<int>((color >> 8) & 0xFFu),
-                                            static_cast<int>((color >> 16) & 0xFFu)));
-  }
-  return palette;
 }
 
 void RefreshText(const TextBox& box, QLineEdit& edit, view::LastPushed<ColorRef>& backColor) {
@@ -62,10 +45,11 @@ void RefreshText(const TextBox& box, QLineEdit& edit, view::LastPushed<ColorRef>
       edit.setCursorPosition(0);
     }
   }
-  // The clock rewrites boxes every second, their colours seldom.
+  // The clock rewrites boxes every second, their colours seldom. A screen
+  // reader hears of daylight saving time, which the colour shows.
   if (backColor.NeedsPush(box.BackColor())) {
-    const QPalette palette = WithBackColor(edit, box.BackColor());
-    if (palette != edit.palette()) edit.setPalette(palette);
+    edit.setPalette(BoxPalette(edit, box.BackColor()));
+    edit.setAccessibleName(ToQString(view::AccessibleNameOf(box)));
   }
 }
 
@@ -340,7 +324,7 @@ void QtFrmTimeView::CloseWindow() {
 void QtFrmTimeView::closeEvent(QCloseEvent* /*event*/) { CloseWindow(); }
 
 // A new style or palette gives the boxes their natural colours again; the
-// model's are put back.
+// model's are put back, with text that reads on them in the new colours.
 void QtFrmTimeView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
