@@ -1,15 +1,21 @@
-// The window for someone on a dark theme or with a screen reader: every
-// text readable on its background, and daylight saving told in words as
-// well as in colour.
+// The window for someone who works it from the keyboard alone, and for
+// someone on a dark theme or with a screen reader: the hour stepped with Up
+// and Down, a zone found by typing its name, the caption's row chosen with
+// Ctrl and a digit; every text readable on its background, and daylight
+// saving told in words as well as in colour.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,6 +24,7 @@
 
 #include "platform/linux/qt_box_palette.h"
 #include "platform/linux/qt_frm_time_view.h"
+#include "tests/doubles/call_counter.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
 #include "window/view_rules.h"
@@ -25,9 +32,15 @@
 namespace tellux {
 namespace {
 
+using testing::CallCounter;
+using testing::ProgramEnded;
+
 // The lists of the seven zones, as the catalogue sorts them.
 constexpr int kCalcutta = 0;
 constexpr int kBerlin = 1;
+constexpr int kLondon = 2;
+constexpr int kReykjavik = 3;
+constexpr int kCentral = 5;
 
 class KeyboardAndTheme : public ::testing::Test {
  protected:
@@ -52,10 +65,138 @@ class KeyboardAndTheme : public ::testing::Test {
   QLineEdit& Edit(const TextBox& box) { return *view->LineEditFor(box); }
   QComboBox& Combo(int i) { return *view->ComboFor(form->ComboTZ[static_cast<std::size_t>(i)]); }
 
+  // Letters typed one by one, 100 ms apart from atMs on, as a keyboard
+  // sends them: the zone search tells one word from the next by the pause.
+  static void TypeAt(QWidget& target, const QString& letters, qint64 atMs) {
+    for (const QChar letter : letters) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+      press.setTimestamp(static_cast<quint64>(atMs));
+      QApplication::sendEvent(&target, &press);
+      atMs += 100;
+    }
+  }
+
   testing::TestServices env;
   std::unique_ptr<frmTime> form;
   std::unique_ptr<QtFrmTimeView> view;
 };
+
+// --- The keyboard alone ----------------------------------------------------------
+
+TEST_F(KeyboardAndTheme, UpAndDownInATimeBoxStepItsHourAndTheOtherRowsFollow) {
+  Open();
+  QLineEdit& edit = Edit(form->Text1);
+  edit.setFocus(Qt::TabFocusReason);
+  const std::string hour = form->Text1.Text();
+  const std::string otherRow = form->Text3.Text();
+  CallCounter ups(form->UpDown[1].UpClick);
+  CallCounter downs(form->UpDown[1].DownClick);
+
+  QTest::keyClick(&edit, Qt::Key_Up);
+  EXPECT_EQ(ups.calls, 1);
+  EXPECT_NE(form->Text1.Text(), hour);
+  EXPECT_EQ(edit.text().toStdString(), form->Text1.Text());
+  EXPECT_NE(form->Text3.Text(), otherRow);
+  EXPECT_EQ(Edit(form->Text3).text().toStdString(), form->Text3.Text());
+
+  QTest::keyClick(&edit, Qt::Key_Down);
+  EXPECT_EQ(downs.calls, 1);
+  EXPECT_EQ(form->Text1.Text(), hour);
+  EXPECT_EQ(form->Text3.Text(), otherRow);
+  EXPECT_TRUE(edit.hasFocus()) << "the spin takes no focus";
+
+  // A box with no spin beside it keeps its keys.
+  CallCounter anyUp(form->UpDown[0].UpClick);
+  QTest::keyClick(&Edit(form->txtLocTime), Qt::Key_Up);
+  EXPECT_EQ(anyUp.calls + ups.calls, 1);
+}
+
+TEST_F(KeyboardAndTheme, LettersTypedIntoAClosedListPickTheZoneOnce) {
+  Open();
+  QComboBox& combo = Combo(2);
+  combo.setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(form->ComboTZ[2].ListIndex(), kCentral);
+  CallCounter clicks(form->ComboTZ[2].Click);
+
+  // A letter no word begins with is the search's all the same, not the
+  // list's own, which would step to the next "(GMT".
+  TypeAt(combo, "(", 1000);
+  EXPECT_EQ(clicks.calls, 0);
+  EXPECT_EQ(combo.currentIndex(), kCentral);
+
+  TypeAt(combo, "ber", 3000);
+  EXPECT_EQ(clicks.calls, 1) << "b found Berlin; e and r kept it";
+  EXPECT_EQ(form->ComboTZ[2].ListIndex(), kBerlin);
+  EXPECT_EQ(combo.currentIndex(), kBerlin);
+
+  // After a pause, a new search.
+  TypeAt(combo, "lon", 6000);
+  EXPECT_EQ(clicks.calls, 2);
+  EXPECT_EQ(form->ComboTZ[2].ListIndex(), kLondon);
+  EXPECT_EQ(combo.currentIndex(), kLondon);
+}
+
+TEST_F(KeyboardAndTheme, LettersTypedIntoAnOpenListMoveItsRowToThePick) {
+  Open();
+  QComboBox& combo = Combo(2);
+  combo.setFocus(Qt::TabFocusReason);
+  combo.showPopup();
+  QAbstractItemView& popup = *combo.view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(popup.window()));
+  CallCounter clicks(form->ComboTZ[2].Click);
+
+  TypeAt(popup, "rey", 1000);
+  EXPECT_EQ(clicks.calls, 1);
+  EXPECT_EQ(form->ComboTZ[2].ListIndex(), kReykjavik);
+  EXPECT_EQ(popup.currentIndex().row(), kReykjavik);
+  EXPECT_EQ(combo.currentIndex(), kReykjavik);
+
+  // Closed without choosing, the list keeps what typing picked.
+  QTest::keyClick(&popup, Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !popup.isVisible(); }));
+  EXPECT_EQ(clicks.calls, 1);
+  EXPECT_EQ(combo.currentIndex(), kReykjavik);
+}
+
+TEST_F(KeyboardAndTheme, CtrlAndARowsNumberChooseTheCaptionRowAsAClickDoes) {
+  Open();
+  QWidget& box = Edit(form->Text0);
+  box.setFocus(Qt::TabFocusReason);
+
+  QTest::keyClick(&box, Qt::Key_3, Qt::ControlModifier);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(form->Option1[i].Value(), i == 2) << i;
+    EXPECT_EQ(view->RadioFor(form->Option1[i])->isChecked(), i == 2) << i;
+  }
+  EXPECT_TRUE(box.hasFocus()) << "the round button takes no focus";
+  form->Timer1.Fire();
+  EXPECT_EQ(form->Caption(), form->txtTime[2].Text() + " Central Time");
+  EXPECT_EQ(view->windowTitle().toStdString(), form->Caption());
+
+  // From a list as well: anywhere in the window.
+  Combo(1).setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&Combo(1), Qt::Key_2, Qt::ControlModifier);
+  EXPECT_TRUE(form->Option1[1].Value());
+  EXPECT_THROW(view->CloseWindow(), ProgramEnded);
+  EXPECT_EQ(*env.settings.Find("Selection"), "2");
+}
+
+TEST_F(KeyboardAndTheme, TabNeverStopsAtASpinOrARoundButton) {
+  Open();
+  Edit(form->Text0).setFocus(Qt::TabFocusReason);
+  for (int step = 0; step < 10; ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const QWidget* at = QApplication::focusWidget();
+    ASSERT_NE(at, nullptr);
+    EXPECT_EQ(qobject_cast<const QRadioButton*>(at), nullptr) << step;
+    EXPECT_EQ(qobject_cast<const QToolButton*>(at), nullptr) << step;
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(view->UpButton(form->UpDown[i])->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(view->DownButton(form->UpDown[i])->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(view->RadioFor(form->Option1[i])->focusPolicy() & Qt::TabFocus);
+  }
+}
 
 // --- Any theme, and a screen reader ------------------------------------------------
 
