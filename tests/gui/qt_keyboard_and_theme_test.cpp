@@ -24,6 +24,7 @@
 
 #include "platform/linux/qt_box_palette.h"
 #include "platform/linux/qt_frm_time_view.h"
+#include "platform/linux/qt_zone_search.h"
 #include "tests/doubles/call_counter.h"
 #include "tests/doubles/test_services.h"
 #include "tests/doubles/zone_fixtures.h"
@@ -196,6 +197,17 @@ TEST_F(KeyboardAndTheme, TabNeverStopsAtASpinOrARoundButton) {
     EXPECT_EQ(view->DownButton(form->UpDown[i])->focusPolicy(), Qt::NoFocus);
     EXPECT_FALSE(view->RadioFor(form->Option1[i])->focusPolicy() & Qt::TabFocus);
   }
+}
+
+// Without the program's search the view still finds "Zürich" by "zur".
+TEST(QtZoneSearchLetters, CaseAndAccentsFoldTheSameInEveryLanguage) {
+  const QtZoneSearch search;
+  EXPECT_TRUE(search.BeginsWith("Zürich", "ZUR"));
+  EXPECT_TRUE(search.BeginsWith("Zurich", "zür"));
+  EXPECT_TRUE(search.BeginsWith("São Paulo", "sao p"));
+  EXPECT_FALSE(search.BeginsWith("Zürich", "rich"));
+  EXPECT_FALSE(search.BeginsWith("Zürich", ""));
+  EXPECT_TRUE(search.PlacesOf("AUS Eastern Standard Time").empty());
 }
 
 // --- Any theme, and a screen reader ------------------------------------------------
