@@ -20,7 +20,8 @@ namespace tellux {
 namespace {
 
 icu::UnicodeString Unicode(std::string_view s) {
-  return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<std::int32_t>(s.size())));
+  return icu::UnicodeString::fromUTF8(
+      icu::StringPiece(s.data(), static_cast<std::int32_t>(s.size())));
 }
 
 icu::Locale UsableLocale(const std::string& name) {
@@ -89,7 +90,9 @@ std::string EnglishCity(std::string_view zone) {
 
 struct IcuZoneSearch::Collation {
   explicit Collation(const std::string& localeName)
-      : user(UsableLocale(localeName)), root(icu::Locale::getRoot()), userIsRoot(user.SameAs(root)) {}
+      : user(UsableLocale(localeName)),
+        root(icu::Locale::getRoot()),
+        userIsRoot(user.SameAs(root)) {}
 
   PrimaryWeights user;
   PrimaryWeights root;

@@ -27,7 +27,8 @@ QPalette BoxPalette(const QWidget& box, ColorRef color) {
   const QColor back = ToQColor(color);
   for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     palette.setColor(group, QPalette::Base, back);
-    const ColorRef text = view::ReadableTextColor(color, ToColorRef(theme.color(group, QPalette::Text)));
+    const ColorRef text =
+        view::ReadableTextColor(color, ToColorRef(theme.color(group, QPalette::Text)));
     palette.setColor(group, QPalette::Text, ToQColor(text));
   }
   return palette;

@@ -283,8 +283,8 @@ void QtFrmTimeView::ConnectUserEvents() {
   // Ctrl+1 .. Ctrl+4 choose the caption's row from anywhere in the window, as
   // a click on its round button does.
   for (std::size_t i = 0; i < form_.Option1.size(); ++i) {
-    auto* shortcut =
-        new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))), this);
+    auto* shortcut = new QShortcut(
+        QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))), this);
     shortcut->setContext(Qt::WindowShortcut);
     OptionButton* option = &form_.Option1[i];
     connect(shortcut, &QShortcut::activated, this,
@@ -306,7 +306,8 @@ bool QtFrmTimeView::eventFilter(QObject* watched, QEvent* event) {
       // A popup's view sits in its own window, which belongs to the list.
       auto* popup = qobject_cast<QAbstractItemView*>(watched);
       if (b.combo == watched || (popup != nullptr && popup->window()->parentWidget() == b.combo)) {
-        const auto list = static_cast<int>(static_cast<const ComboBox*>(b.control) - form_.ComboTZ.data());
+        const auto list =
+            static_cast<int>(static_cast<const ComboBox*>(b.control) - form_.ComboTZ.data());
         if (FindZoneByKey(form_, finder_, list, *b.combo, popup, key)) return true;
         break;
       }
@@ -316,7 +317,8 @@ bool QtFrmTimeView::eventFilter(QObject* watched, QEvent* event) {
     // shown: its keys are watched from then on.
     const QObject* child = static_cast<QChildEvent*>(event)->child();
     auto* combo = qobject_cast<QComboBox*>(watched);
-    if (combo != nullptr && child->isWidgetType() && static_cast<const QWidget*>(child)->isWindow()) {
+    if (combo != nullptr && child->isWidgetType() &&
+        static_cast<const QWidget*>(child)->isWindow()) {
       combo->view()->installEventFilter(this);
     }
   }

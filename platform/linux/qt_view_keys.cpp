@@ -35,7 +35,8 @@ bool FindZoneByKey(frmTime& form, view::ZoneFinder& finder, int list, QComboBox&
                    QAbstractItemView* popup, const QKeyEvent& key) {
   if ((key.modifiers() & kCommandModifiers) != 0) return false;
   const QByteArray typed = key.text().toUtf8();
-  if (!finder.Type(list, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
+  if (!finder.Type(list,
+                   std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
                    static_cast<std::int64_t>(key.timestamp()))) {
     return false;
   }

@@ -6,8 +6,8 @@ namespace tellux {
 namespace {
 
 QString Folded(std::string_view utf8) {
-  const QString decomposed =
-      QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).normalized(QString::NormalizationForm_D);
+  const QString decomposed = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
+                                 .normalized(QString::NormalizationForm_D);
   QString letters;
   letters.reserve(decomposed.size());
   for (const QChar c : decomposed) {

@@ -17,8 +17,8 @@
 #include <string>
 
 #include "platform/linux/icu_date_services.h"
-#include "platform/linux/icu_zone_search.h"
 #include "platform/linux/icu_locale.h"
+#include "platform/linux/icu_zone_search.h"
 #include "platform/linux/ini_settings.h"
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/machine_zone.h"
