@@ -4,7 +4,8 @@
 // change of it; any other colour as the box's Base in every colour group,
 // with text in the theme's text colour where that reads on it (4.5 : 1) and
 // else in black or white. A light yellow box under a dark theme gets black
-// text rather than the theme's light text.
+// text rather than the theme's light text. Colour values are 0x00BBGGRR, as
+// the model keeps them; nothing here fails.
 
 #include <QPalette>
 
@@ -19,7 +20,7 @@ namespace tellux {
 // colour is measured against the palette box has from its theme.
 QPalette BoxPalette(const QWidget& box, ColorRef color);
 
-// Colour values as Qt's colours and back (0x00BBGGRR).
+// Colour values as Qt's colours and back.
 QColor ToQColor(ColorRef color);
 ColorRef ToColorRef(const QColor& color);
 
