@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   // connection to the display and the build competed for the machine.
   tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());
-  tellux::QtFrmTimeView view(form);
+  tellux::QtFrmTimeView view(form, platform.zoneSearch());
   // The window has drawn the clock icon; the program's other windows (its
   // message box) show the same one rather than a second drawing of it.
   QApplication::setWindowIcon(view.windowIcon());

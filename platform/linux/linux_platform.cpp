@@ -137,7 +137,8 @@ LinuxPlatform::LinuxPlatform()
     : clock_([this](TIME_ZONE_INFORMATION& info) {
         zoneinfo::FillMachineZone(*Zones().catalogue, zoneinfo::MachineZoneSourcesFromEnvironment(),
                                   info);
-      }) {
+      }),
+      zoneSearch_(UserLocaleName()) {
   ReadIcuEnvironment();
   awaited_ = std::make_unique<Awaited>(*this);
   building_ = std::async(

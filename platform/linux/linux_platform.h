@@ -4,7 +4,8 @@
 // the kernel clock with the machine's zone, ICU locale texts and date forms
 // for the user's locale (each behind a memo of its answers, so a time asked
 // for again, as by two panels on one zone, is not formatted again), the INI
-// settings file, the Qt message box and the immediate process exit. Needs a
+// settings file, the Qt message box and the immediate process exit; and the
+// zone search for the window's lists, in the user's language. Needs a
 // QApplication for the message box. Nothing here fails: each service has its
 // own fallback.
 
@@ -15,6 +16,7 @@
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/qt/message_box.h"
 #include "platform/linux/settings/ini_settings.h"
+#include "platform/linux/zones/icu_zone_search.h"
 #include "platform/services.h"
 
 namespace tellux {
@@ -33,6 +35,8 @@ class LinuxPlatform {
   // Valid while this platform lives, and at once: the registry, locale and
   // date services wait for the build when first called.
   Services services();
+  // For the window's view; loads nothing until the user types into a list.
+  const ZoneSearch& zoneSearch() const { return zoneSearch_; }
 
  private:
   struct ZoneServices;  // the catalogue, its registry and the ICU services
@@ -47,6 +51,7 @@ class LinuxPlatform {
   IniSettings settings_;
   QtMessageBox messages_;
   ExitProgramEnd end_;
+  IcuZoneSearch zoneSearch_;
 };
 
 }  // namespace tellux

@@ -23,6 +23,7 @@
 #include "platform/linux/settings/ini_settings.h"
 #include "platform/linux/zones/catalogue.h"
 #include "platform/linux/zones/emulated_registry.h"
+#include "platform/linux/zones/icu_zone_search.h"
 #include "platform/linux/zones/machine_zone.h"
 #include "tests/doubles/recording_message_box.h"
 #include "tests/doubles/throwing_program_end.h"
@@ -174,6 +175,30 @@ TEST_F(RealWindow, ClosingWritesTheSettingsFileAndTheNextStartShowsTheSameZones)
   Open();
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Combo(i).currentText().toStdString(), shown[i]) << i;
   EXPECT_TRUE(form->Option1[1].Value());
+}
+
+// With the program's own zone search: a city is found in the entry of the
+// zone that stands for it, whatever the entry is called.
+TEST_F(RealWindow, ACityTypedIntoAListFindsTheZoneItLivesIn) {
+  const IcuZoneSearch search("en_US");
+  RealServices services(base_);
+  frmTime window(services.services());
+  QtFrmTimeView shown(window, search);
+  shown.Start();
+  const auto& items = window.ComboTZ[0].Items();
+  const auto entry = [&](int position) { return items.at(static_cast<std::size_t>(position)); };
+
+  QComboBox& fourth = *shown.ComboFor(window.ComboTZ[3]);
+  fourth.setFocus();
+  QTest::keyClicks(&fourth, "melbourne");
+  EXPECT_NE(entry(window.ComboTZ[3].ListIndex()).find("(Sydney)"), std::string::npos);
+  EXPECT_EQ(fourth.currentIndex(), window.ComboTZ[3].ListIndex());
+
+  QComboBox& third = *shown.ComboFor(window.ComboTZ[2]);
+  third.setFocus();
+  QTest::keyClicks(&third, "ZÜR");
+  EXPECT_NE(entry(window.ComboTZ[2].ListIndex()).find("(Berlin)"), std::string::npos);
+  EXPECT_TRUE(services.messages.texts.empty());
 }
 
 }  // namespace

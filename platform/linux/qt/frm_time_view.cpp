@@ -1,21 +1,27 @@
 #include "platform/linux/qt/frm_time_view.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QToolButton>
 #include <algorithm>
 #include <string>
 
+#include "platform/linux/qt/box_palette.h"
 #include "platform/linux/qt/clock_icon.h"
+#include "platform/linux/qt/view_keys.h"
+#include "platform/linux/qt/zone_search.h"
 #include "window/view_rules.h"
 
 namespace tellux {
@@ -30,22 +36,10 @@ QString ArrowName(const std::string& spinName, const char* word) {
   return ToQString(spinName.substr(0, space) + " " + word + spinName.substr(space));
 }
 
-// A text box's back colour as the Base colour of each palette group. System
-// colours (high bit set) can only be the window background, which is the
-// palette's own Base.
-QPalette WithBackColor(const QLineEdit& edit, ColorRef color) {
-  QPalette palette = edit.palette();
-  if ((color & 0x80000000u) != 0) {
-    const QPalette natural = QApplication::palette(&edit);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      palette.setColor(group, QPalette::Base, natural.color(group, QPalette::Base));
-    }
-  } else {
-    palette.setColor(QPalette::Base, QColor(static_cast<int>(color & 0xFFu),
-                                            static_cast<int>((color >> 8) & 0xFFu),
-                                            static_cast<int>((color >> 16) & 0xFFu)));
-  }
-  return palette;
+// The search of a view given none: stateless, so one serves every view.
+const ZoneSearch& PlainLetters() {
+  static const QtZoneSearch search;
+  return search;
 }
 
 void RefreshText(const TextBox& box, QLineEdit& edit, view::LastPushed<ColorRef>& backColor) {
@@ -62,10 +56,11 @@ void RefreshText(const TextBox& box, QLineEdit& edit, view::LastPushed<ColorRef>
       edit.setCursorPosition(0);
     }
   }
-  // The clock rewrites boxes every second, their colours seldom.
+  // The clock rewrites boxes every second, their colours seldom. A screen
+  // reader hears of daylight saving time, which the colour shows.
   if (backColor.NeedsPush(box.BackColor())) {
-    const QPalette palette = WithBackColor(edit, box.BackColor());
-    if (palette != edit.palette()) edit.setPalette(palette);
+    edit.setPalette(BoxPalette(edit, box.BackColor()));
+    edit.setAccessibleName(ToQString(view::AccessibleNameOf(box)));
   }
 }
 
@@ -100,7 +95,10 @@ void RefreshOption(const OptionButton& option, QRadioButton& radio) {
 
 }  // namespace
 
-QtFrmTimeView::QtFrmTimeView(frmTime& form) : form_(form) {
+QtFrmTimeView::QtFrmTimeView(frmTime& form) : QtFrmTimeView(form, PlainLetters()) {}
+
+QtFrmTimeView::QtFrmTimeView(frmTime& form, const ZoneSearch& search)
+    : form_(form), finder_(form, search) {
   setWindowIcon(ClockIcon());
   // The layout's captions are sized for an 8-point font.
   QFont small = font();
@@ -131,6 +129,12 @@ QtFrmTimeView::~QtFrmTimeView() {
   for (const Binding& b : bindings_) {
     b.control->ModelChanged = nullptr;
     if (b.edit != nullptr) b.edit->removeEventFilter(this);
+    if (b.combo != nullptr) {
+      b.combo->removeEventFilter(this);
+      for (QAbstractItemView* popup : b.combo->findChildren<QAbstractItemView*>()) {
+        popup->removeEventFilter(this);
+      }
+    }
   }
   form_.CaptionChanged = nullptr;
 }
@@ -256,13 +260,14 @@ void QtFrmTimeView::ConnectUserEvents() {
       connect(b.edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
         form_.RaiseUserEvent([&] { box->UserEdit(text.toStdString()); });
       });
-      b.edit->installEventFilter(this);  // focus-out, see eventFilter
+      b.edit->installEventFilter(this);  // focus-out and Up and Down, see eventFilter
       caretRest_.Watch(*b.edit);
     } else if (b.combo != nullptr) {
       auto* combo = static_cast<ComboBox*>(c);
       connect(b.combo, &QComboBox::activated, this, [this, combo](int position) {
         form_.RaiseUserEvent([&] { combo->UserSelect(position); });
       });
+      b.combo->installEventFilter(this);  // typed letters and its popup, see eventFilter
     } else if (b.radio != nullptr) {
       auto* option = static_cast<OptionButton*>(c);
       connect(b.radio, &QRadioButton::clicked, this,
@@ -275,11 +280,48 @@ void QtFrmTimeView::ConnectUserEvents() {
               [this, spin] { form_.RaiseUserEvent([&] { spin->UserDown(); }); });
     }
   }
+  // Ctrl+1 .. Ctrl+4 choose the caption's row from anywhere in the window, as
+  // a click on its round button does.
+  for (std::size_t i = 0; i < form_.Option1.size(); ++i) {
+    auto* shortcut = new QShortcut(
+        QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    OptionButton* option = &form_.Option1[i];
+    connect(shortcut, &QShortcut::activated, this,
+            [this, option] { form_.RaiseUserEvent([&] { option->UserClick(); }); });
+  }
   connect(&timer_, &QTimer::timeout, this,
           [this] { form_.RaiseUserEvent([&] { form_.Timer1.Fire(); }); });
 }
 
 bool QtFrmTimeView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    for (const Binding& b : bindings_) {
+      if (b.edit == watched) {
+        if (StepHourByKey(form_, static_cast<const TextBox&>(*b.control), key)) return true;
+        break;
+      }
+      if (b.combo == nullptr) continue;
+      // A popup's view sits in its own window, which belongs to the list.
+      auto* popup = qobject_cast<QAbstractItemView*>(watched);
+      if (b.combo == watched || (popup != nullptr && popup->window()->parentWidget() == b.combo)) {
+        const auto list =
+            static_cast<int>(static_cast<const ComboBox*>(b.control) - form_.ComboTZ.data());
+        if (FindZoneByKey(form_, finder_, list, *b.combo, popup, key)) return true;
+        break;
+      }
+    }
+  } else if (event->type() == QEvent::ChildPolished) {
+    // A list's popup is made when it first opens, and polished before it is
+    // shown: its keys are watched from then on.
+    const QObject* child = static_cast<QChildEvent*>(event)->child();
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    if (combo != nullptr && child->isWidgetType() &&
+        static_cast<const QWidget*>(child)->isWindow()) {
+      combo->view()->installEventFilter(this);
+    }
+  }
   if (event->type() == QEvent::FocusOut) {
     // Another window or a popup menu taking the keyboard leaves the focus in
     // the box; only moving on within the window is leaving it.
@@ -340,7 +382,7 @@ void QtFrmTimeView::CloseWindow() {
 void QtFrmTimeView::closeEvent(QCloseEvent* /*event*/) { CloseWindow(); }
 
 // A new style or palette gives the boxes their natural colours again; the
-// model's are put back.
+// model's are put back, with text that reads on them in the new colours.
 void QtFrmTimeView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {

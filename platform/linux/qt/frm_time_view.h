@@ -3,8 +3,9 @@
 // model, placed by its layout (twips scaled by the screen's logical DPI). It
 // draws the model after every change the program makes and hands every user
 // action back to the model through frmTime::RaiseUserEvent; it keeps no state
-// of its own beyond its caret's rest (caret_rest.h). The form must outlive the
-// view.
+// of its own beyond its caret's rest (caret_rest.h) and the search of a zone
+// being typed (zone_finder.h). The form, and the zone search it is given,
+// must outlive the view.
 
 #include <QTimer>
 #include <QWidget>
@@ -12,8 +13,10 @@
 #include <vector>
 
 #include "platform/linux/qt/caret_rest.h"
+#include "platform/zone_search.h"
 #include "window/frm_time.h"
 #include "window/view_rules.h"
+#include "window/zone_finder.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -27,7 +30,10 @@ namespace tellux {
 
 class QtFrmTimeView final : public QWidget {
  public:
+  // Zones typed into a list are found through search; without one, through
+  // QtZoneSearch (qt_zone_search.h), the same in every language.
   explicit QtFrmTimeView(frmTime& form);
+  QtFrmTimeView(frmTime& form, const ZoneSearch& search);
   QtFrmTimeView(const QtFrmTimeView&) = delete;
   QtFrmTimeView& operator=(const QtFrmTimeView&) = delete;
   ~QtFrmTimeView() override;
@@ -85,6 +91,7 @@ class QtFrmTimeView final : public QWidget {
   QRect PixelRect(const TwipsRect& bounds) const;
 
   frmTime& form_;
+  view::ZoneFinder finder_;
   std::vector<Binding> bindings_;
   QButtonGroup* options_ = nullptr;
   QTimer timer_;

@@ -45,6 +45,32 @@ std::vector<WindowsZone> WindowsZones() {
   return zones;
 }
 
+std::vector<std::string> ZonesOfWindowsId(std::string_view windowsId) {
+  std::vector<std::string> zones;
+  UErrorCode status = U_ZERO_ERROR;
+  const Bundle root(ures_openDirect(nullptr, "windowsZones", &status));
+  const Bundle map(ures_getByKey(root.get(), "mapTimezones", nullptr, &status));
+  const Bundle regions(ures_getByKey(map.get(), std::string(windowsId).c_str(), nullptr, &status));
+  if (U_FAILURE(status)) return zones;
+  // Each region's value is one zone or several, separated by blanks. ICU's
+  // tables are sorted by key, so "001", the world's golden zone, comes first.
+  while (ures_hasNext(regions.get())) {
+    std::int32_t length = 0;
+    const UChar* value = ures_getNextString(regions.get(), &length, nullptr, &status);
+    if (U_FAILURE(status)) break;
+    const std::string ids = Utf8(icu::UnicodeString(value, length));
+    for (std::size_t start = 0; start < ids.size();) {
+      std::size_t end = ids.find(' ', start);
+      if (end == std::string::npos) end = ids.size();
+      std::string id = ids.substr(start, end - start);
+      start = end + 1;
+      if (id.empty() || std::find(zones.begin(), zones.end(), id) != zones.end()) continue;
+      zones.push_back(std::move(id));
+    }
+  }
+  return zones;
+}
+
 std::string WindowsIdOf(std::string_view zoneName) {
   icu::UnicodeString id;
   UErrorCode status = U_ZERO_ERROR;

@@ -20,6 +20,11 @@ struct WindowsZone {
 // as asking getWindowsID of every canonical zone at a small part of the cost.
 std::vector<WindowsZone> WindowsZones();
 
+// Every zone the Windows id stands for in any region of the mapping, the
+// golden zone first, each once: "AUS Eastern Standard Time" gives
+// "Australia/Sydney", "Australia/Melbourne". Empty for an unknown id.
+std::vector<std::string> ZonesOfWindowsId(std::string_view windowsId);
+
 // The Windows id of any zone name or alias; empty when it has none.
 std::string WindowsIdOf(std::string_view zoneName);
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,25 @@ TEST(LinuxPlatform, ServesTheZoneFolderAndLocaleTheEnvironmentNamedAtItsStart) {
   EXPECT_EQ(services.registry.RegQueryValueExA(tokyo, "TZI", type, nullptr, size), kErrorSuccess);
   EXPECT_EQ(size, 44u);
   EXPECT_EQ(services.registry.RegCloseKey(tokyo), kErrorSuccess);
+}
+
+TEST(LinuxPlatform, SearchesZonesInTheLanguageTheEnvironmentNamedAtItsStart) {
+  ZoneFolder folder;
+  folder.Write("Europe/Istanbul", ReadBytes("/usr/share/zoneinfo/Europe/Istanbul"));
+  ZoneFolder cache;
+  EnvGuard env;
+  env.Set("TZDIR", folder.Path());
+  env.Set("XDG_CACHE_HOME", cache.Path());
+  env.Set("LC_ALL", "tr_TR.UTF-8");
+  LinuxPlatform turkish;
+  env.Set("LC_ALL", "en_US.UTF-8");
+  LinuxPlatform english;
+
+  // In Turkish I is the capital of ı; in English of i.
+  EXPECT_TRUE(turkish.zoneSearch().BeginsWith("Iğdır", "ığ"));
+  EXPECT_FALSE(english.zoneSearch().BeginsWith("Iğdır", "ığ"));
+  const std::vector<std::string> places = turkish.zoneSearch().PlacesOf("Turkey Standard Time");
+  EXPECT_NE(std::find(places.begin(), places.end(), "İstanbul"), places.end());
 }
 
 }  // namespace
