@@ -239,6 +239,7 @@ void Win32FrmTimeView::AddToolTips() {
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(),
                                       nullptr, instance_, nullptr);
   if (tips == nullptr) return;  // owned by the window: destroyed with it
+  toolTips_ = tips;
   ::SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(4500, dpi_));
   for (const Binding& b : bindings_) {
     if (b.control->toolTipText.empty()) continue;
@@ -255,7 +256,8 @@ void Win32FrmTimeView::AddToolTips() {
 
 void Win32FrmTimeView::SetAccessibleNames() {
   for (const Binding& b : bindings_) {
-    if (!b.control->accessibleName.empty()) accessibility_->Name(b.hwnd, b.control->accessibleName);
+    if (b.control->accessibleName.empty()) continue;
+    accessibility_->Name(b.hwnd, view::AccessibleNameOf(*b.control));
   }
 }
 
@@ -318,6 +320,8 @@ void Win32FrmTimeView::RefreshText(const Binding& b) {
   if (box.BackColor() != b.shownColor) {
     b.shownColor = box.BackColor();
     ::InvalidateRect(b.hwnd, nullptr, TRUE);
+    // Daylight saving is told by more than the colour.
+    if (!box.accessibleName.empty()) accessibility_->Rename(b.hwnd, view::AccessibleNameOf(box));
   }
 }
 
@@ -435,16 +439,34 @@ HBRUSH Win32FrmTimeView::BrushFor(ColorRef color) {
   return brush.get();
 }
 
-LRESULT Win32FrmTimeView::OnCtlColorEdit(HDC dc, HWND edit) {
+LRESULT Win32FrmTimeView::OnCtlColor(HDC dc, HWND control) {
+  // The DC comes with black text whatever the theme: the text colour is set
+  // here as well as the background, as DefWindowProc would.
+  const ColorRef themeText = ::GetSysColor(COLOR_WINDOWTEXT);
   for (const Binding& b : bindings_) {
-    if (b.hwnd != edit || b.control->Kind() != ControlKind::kTextBox) continue;
+    if (b.hwnd != control || b.control->Kind() != ControlKind::kTextBox) continue;
     const ColorRef color = static_cast<const TextBox&>(*b.control).BackColor();
     if (IsSystemColor(color)) break;
+    ::SetTextColor(dc, view::ReadableTextColor(color, themeText));
     ::SetBkColor(dc, color);
     return reinterpret_cast<LRESULT>(BrushFor(color));
   }
+  // Every other box, a zone list's face and its opened list.
+  ::SetTextColor(dc, themeText);
   ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+
+void Win32FrmTimeView::OnSystemColors(WPARAM wParam, LPARAM lParam) {
+  // Only top-level windows are told; the common controls learn it from us.
+  for (const Binding& b : bindings_) ::SendMessageW(b.hwnd, WM_SYSCOLORCHANGE, wParam, lParam);
+  if (toolTips_ != nullptr) ::SendMessageW(toolTips_, WM_SYSCOLORCHANGE, wParam, lParam);
+  RepaintAll();
+}
+
+void Win32FrmTimeView::RepaintAll() {
+  ::RedrawWindow(Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Win32FrmTimeView::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -506,7 +528,14 @@ LRESULT Win32FrmTimeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLOREDIT:
-      return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORLISTBOX:
+      return OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOLORCHANGE:
+      OnSystemColors(wParam, lParam);
+      return 0;
+    case WM_THEMECHANGED:
+      RepaintAll();
+      return 0;
     case WM_TIMER:
       if (wParam == kTimerId) form_.RaiseUserEvent([&] { form_.Timer1.Fire(); });
       return 0;

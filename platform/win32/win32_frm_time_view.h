@@ -5,6 +5,9 @@
 // program makes and hands every user action back through
 // frmTime::RaiseUserEvent; it keeps no state of its own beyond the handles.
 // The form must outlive the view.
+//
+// Text is drawn in the system's colours, and in one that reads on the light
+// yellow of a box in daylight saving, which its accessible name also tells.
 
 #include <map>
 #include <memory>
@@ -67,7 +70,9 @@ class Win32FrmTimeView {
 
   void OnCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header);
-  LRESULT OnCtlColorEdit(HDC dc, HWND edit);
+  LRESULT OnCtlColor(HDC dc, HWND control);
+  void OnSystemColors(WPARAM wParam, LPARAM lParam);
+  void RepaintAll();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnClose();
   void OnActivate(bool active, bool minimized);
@@ -92,6 +97,7 @@ class Win32FrmTimeView {
   UniqueHwnd window_;
   UniqueHfont font_;
   std::map<ColorRef, UniqueHbrush> brushes_;
+  HWND toolTips_ = nullptr;  // owned by the window
   std::unique_ptr<AccessibleNames> accessibility_;
   view::LastPushed<std::string> caption_;  // the title the window was given last
 };
