@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
@@ -15,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/code_page.h"
 #include "platform/win32/unique_handle.h"
 #include "tests/platform/win32/active_window.h"
+#include "tests/platform/win32/window_text.h"
 #include "window/view_rules.h"
 
 namespace tellux::win32 {
@@ -113,22 +111,6 @@ class WindowGrab {
 // White text on black, as a high-contrast theme has it.
 SystemColors HighContrast() {
   return SystemColors({COLOR_WINDOW, COLOR_WINDOWTEXT}, {RGB(0, 0, 0), RGB(255, 255, 255)});
-}
-
-// What a screen reader hears as the name of hwnd.
-std::string AccessibleName(HWND hwnd) {
-  IAccessible* accessible = nullptr;
-  if (::AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_IAccessible,
-                                   reinterpret_cast<void**>(&accessible)) != S_OK) {
-    return "no accessible object";
-  }
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  UniqueBstr name;
-  accessible->get_accName(self, name.put());
-  accessible->Release();
-  return name ? WideToUtf8(name.get()) : std::string();
 }
 
 // The windows whose accessible name changed, as screen readers are told.
@@ -252,8 +234,8 @@ TEST_F(ThemedWindow, AChangeOfThemeIsFollowedAtOnce) {
 TEST_F(ThemedWindow, ABoxInDaylightSavingSaysSoToAScreenReaderAndAPlainOneDoesNot) {
   ASSERT_EQ(form->Text0.BackColor(), kColorWindow);           // Calcutta
   ASSERT_EQ(form->Text2.BackColor(), frmTime::kLightYellow);  // Central Time in June
-  const std::string plain = AccessibleName(Hwnd(form->Text0));
-  const std::string daylight = AccessibleName(Hwnd(form->Text2));
+  const std::string plain = HeardNameOf(Hwnd(form->Text0));
+  const std::string daylight = HeardNameOf(Hwnd(form->Text2));
   EXPECT_NE(daylight, plain);
   EXPECT_EQ(daylight, "Time 3, daylight saving time");
   EXPECT_EQ(plain, "Time 1");
@@ -270,7 +252,7 @@ TEST_F(ThemedWindow, ABoxInDaylightSavingSaysSoToAScreenReaderAndAPlainOneDoesNo
   ::UnhookWinEvent(hook);
   ASSERT_EQ(form->ComboTZ[2].Text(), "(GMT) Reykjavik");
   EXPECT_EQ(form->Text2.BackColor(), kColorWindow);
-  EXPECT_EQ(AccessibleName(Hwnd(form->Text2)), "Time 3");
+  EXPECT_EQ(HeardNameOf(Hwnd(form->Text2)), "Time 3");
   EXPECT_EQ(std::count(renamed.begin(), renamed.end(), Hwnd(form->Text2)), 1);
 }
 
