@@ -28,7 +28,6 @@
 #include "platform/linux/zones/machine_zone.h"
 #include "tests/doubles/test_services.h"
 #include "tests/platform/linux/zone_folder.h"
-#include "tests/platform/linux/zones/catalogue_probe.h"
 #include "window/frm_time.h"
 
 namespace tellux {
@@ -128,7 +127,7 @@ TEST_F(HostileFiles, AFifoInTheZoneFolderLeavesOnlyItsZoneOut) {
   ASSERT_EQ(::mkfifo((folder.Path() + "/Europe/Berlin").c_str(), 0600), 0);
   EXPECT_TRUE(PassesWithoutWaiting([&] {
     const zoneinfo::TzCatalogue catalogue("en_US", folder.Path());
-    const auto& unserved = zoneinfo::TzCatalogueProbe::Unserved(catalogue);
+    const auto& unserved = catalogue.Unserved();
     return catalogue.Find("Romance Standard Time") != nullptr &&
            catalogue.Find("W. Europe Standard Time") == nullptr &&
            std::find(unserved.begin(), unserved.end(), "W. Europe Standard Time") != unserved.end();
