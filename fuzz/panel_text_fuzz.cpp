@@ -6,11 +6,8 @@
 //
 // Each window is made, loaded and (when asked) ticked once per process; an
 // input then changes only the panel texts and records and the working
-// positions, and those are put back before the next. The real services are
-// composed as the program composes them, behind its memos: a typed text
-// still reaches ICU every time, while the renderings of the few records a
-// window holds are answered from memory, as they are in the program (the
-// memos' own tests cover the rest).
+// positions, and those are put back before the next. The real-locale windows
+// call the ICU services directly, as the program does.
 
 #include <array>
 #include <cstddef>
@@ -19,8 +16,6 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/linux/locale/memo_date_services.h"
-#include "platform/linux/locale/memo_locale.h"
 #include "tests/reliability/real_locale_services.h"
 #include "zonetime/calc_time.h"
 #include "zonetime/remove_seconds.h"
@@ -51,8 +46,6 @@ constexpr const char* kRealLocales[] = {"ko_KR", "ar_EG", "fa_IR", "de_DE"};
 struct Window {
   std::unique_ptr<testing::TestServices> scripted;
   std::unique_ptr<testing::RealLocaleServices> real;
-  std::unique_ptr<MemoLocale> localeMemo;
-  std::unique_ptr<MemoDateServices> datesMemo;
   testing::TestServices* doubles = nullptr;
   Locale* locale = nullptr;
   DateServices* dates = nullptr;
@@ -78,13 +71,10 @@ std::unique_ptr<Window> Make(bool real, int choice, bool tick) {
   Services services = [&] {
     if (real) {
       w->real = std::make_unique<testing::RealLocaleServices>(kRealLocales[choice]);
-      w->localeMemo = std::make_unique<MemoLocale>(w->real->icuLocale);
-      w->datesMemo = std::make_unique<MemoDateServices>(w->real->icuDates);
       w->doubles = &w->real->doubles;
-      w->locale = w->localeMemo.get();
-      w->dates = w->datesMemo.get();
-      testing::TestServices& d = *w->doubles;
-      return Services{d.registry, d.clock, *w->locale, *w->dates, d.settings, d.messages, d.end};
+      w->locale = &w->real->icuLocale;
+      w->dates = &w->real->icuDates;
+      return w->real->services();
     }
     w->scripted = std::make_unique<testing::TestServices>(Script(choice));
     testing::AddSevenZones(w->scripted->registry);

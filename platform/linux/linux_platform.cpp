@@ -11,8 +11,6 @@
 #include "platform/linux/locale/icu_date_services.h"
 #include "platform/linux/locale/icu_locale.h"
 #include "platform/linux/locale/locale_names.h"
-#include "platform/linux/locale/memo_date_services.h"
-#include "platform/linux/locale/memo_locale.h"
 #include "platform/linux/zones/catalogue.h"
 #include "platform/linux/zones/catalogue_cache.h"
 #include "platform/linux/zones/emulated_registry.h"
@@ -120,15 +118,11 @@ struct LinuxPlatform::Awaited {
     LinuxPlatform& p_;
   };
 
-  explicit Awaited(LinuxPlatform& p)
-      : registry(p), locale(p), dates(p), localeMemo(locale), datesMemo(dates) {}
+  explicit Awaited(LinuxPlatform& p) : registry(p), locale(p), dates(p) {}
 
   ToRegistry registry;
   ToLocale locale;
   ToDates dates;
-  // The locale is read once, at start-up, so the memos never need clearing.
-  MemoLocale localeMemo;
-  MemoDateServices datesMemo;
 };
 
 LinuxPlatform::LinuxPlatform()
@@ -157,7 +151,7 @@ LinuxPlatform::ZoneServices& LinuxPlatform::Zones() {
 
 Services LinuxPlatform::services() {
   Awaited& a = *awaited_;
-  return {a.registry, clock_, a.localeMemo, a.datesMemo, settings_, messages_, end_};
+  return {a.registry, clock_, a.locale, a.dates, settings_, messages_, end_};
 }
 
 }  // namespace tellux

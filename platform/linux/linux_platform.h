@@ -2,12 +2,10 @@
 // Every real service of the program on Linux, built once at start-up and
 // owned here: the zone catalogue from the tz database seen as the registry,
 // the kernel clock with the machine's zone, ICU locale texts and date forms
-// for the user's locale (each behind a memo of its answers, so a time asked
-// for again, as by two panels on one zone, is not formatted again), the INI
-// settings file, the Qt message box and the immediate process exit; and the
-// zone search for the window's lists, in the user's language. Needs a
-// QApplication for the message box. Nothing here fails: each service has its
-// own fallback.
+// for the user's locale, the INI settings file, the Qt message box and the
+// immediate process exit; and the zone search for the window's lists, in the
+// user's language. Needs a QApplication for the message box. Nothing here
+// fails: each service has its own fallback.
 
 #include <future>
 #include <memory>
