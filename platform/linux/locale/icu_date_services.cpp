@@ -2,6 +2,7 @@
 
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
+#include <unicode/dcfmtsym.h>
 #include <unicode/decimfmt.h>
 #include <unicode/fieldpos.h>
 #include <unicode/gregocal.h>
@@ -18,7 +19,6 @@
 
 #include "platform/date_value.h"
 #include "platform/linux/icu_utf8.h"
-#include "platform/linux/locale/date_digits.h"
 #include "platform/linux/locale/required_literals.h"
 
 namespace tellux {
@@ -89,9 +89,22 @@ IcuDateServices::IcuDateServices(const std::string& userLocale,
   if (U_FAILURE(status)) return;
   format->setLenient(false);
   format->setTimeZone(*icu::TimeZone::getGMT());
-  // Fields need no more of a number format than digits; see date_digits.h.
-  if (const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format->getNumberFormat())) {
-    format->adoptNumberFormat(new DateDigits(*decimal->getDecimalFormatSymbols()));
+  // A field is a run of digits. ICU's number reading also takes an exponent
+  // ("5:1E1" as 5:10), a sign ("-0:00" as midnight) and the locale's words
+  // for NaN and infinity (as 0): strict, so no plus sign; no exponent; no
+  // prefix for negative numbers, so a minus is read as no part of one; and
+  // no words.
+  if (const auto* own = dynamic_cast<const icu::DecimalFormat*>(format->getNumberFormat())) {
+    icu::DecimalFormat numbers(*own);
+    numbers.setLenient(false);
+    numbers.setAttribute(UNUM_PARSE_NO_EXPONENT, 1, status);
+    numbers.setNegativePrefix(icu::UnicodeString());
+    icu::DecimalFormatSymbols symbols(*numbers.getDecimalFormatSymbols());
+    symbols.setSymbol(icu::DecimalFormatSymbols::kNaNSymbol, icu::UnicodeString());
+    symbols.setSymbol(icu::DecimalFormatSymbols::kInfinitySymbol, icu::UnicodeString());
+    numbers.setDecimalFormatSymbols(symbols);
+    if (U_FAILURE(status)) return;
+    format->setNumberFormat(numbers);
   }
   std::unique_ptr<icu::Calendar> calendar(format->getCalendar()->clone());
   if (!calendar) return;
@@ -142,6 +155,9 @@ std::optional<double> IcuDateServices::ReadGeneralDate(std::string_view text) {
       icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
   input.trim();
   if (input.isEmpty()) return std::nullopt;
+  // ICU's number reading takes "\u221E" for infinity whatever the symbols
+  // say, and a date field then reads it as 0; no date holds one.
+  if (input.indexOf(u'\u221E') >= 0) return std::nullopt;
 
   for (const auto& [pattern, hasDate, literals] : f_->readPatterns) {
     // Strict reading matches every literal before the last field exactly,
