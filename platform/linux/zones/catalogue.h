@@ -6,8 +6,8 @@
 // and names from ICU in the user's language. Built once, at construction;
 // read-only afterwards.
 //
-// A zone whose file is missing or broken is left out (tests see which); the
-// construction itself never fails and never throws for bad data.
+// A zone whose file is missing or broken is left out (Unserved() says
+// which); the construction itself never fails and never throws for bad data.
 
 #include <cstddef>
 #include <cstdint>
@@ -66,9 +66,6 @@ class TzCatalogue {
   const ZoneNames& Names() const { return *names_; }
 
  private:
-  // Tests read which Windows ids were left out.
-  friend struct TzCatalogueProbe;
-
   std::string localeName_;
   std::string zoneDirectory_;
   std::unique_ptr<ZoneNames> names_;
