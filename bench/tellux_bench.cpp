@@ -1,6 +1,5 @@
 // Costs of the program's work on the real Linux services: the zone catalogue
-// from the system's tz database with ICU names (built, and read back from
-// its store), the start-up handler, one
+// from the system's tz database with ICU names, the start-up handler, one
 // clock tick, one typed time and one spin step. The message box records and
 // the program end throws, so a handler that fails shows as a benchmark error
 // rather than a dialog or an exit. Settings go to a temporary folder.
@@ -9,7 +8,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -18,7 +16,6 @@
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/locale/locale_names.h"
 #include "platform/linux/zones/catalogue.h"
-#include "platform/linux/zones/catalogue_cache.h"
 #include "platform/linux/zones/emulated_registry.h"
 #include "platform/linux/zones/environment.h"
 #include "tests/doubles/recording_message_box.h"
@@ -104,9 +101,7 @@ void BM_CatalogueLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_CatalogueLoad)->Unit(benchmark::kMillisecond);
 
-// The catalogue alone, built from the tz database and ICU as at a first
-// start, and read back from its store (its zone files stamped again) as at
-// the starts after.
+// The catalogue alone, built from the tz database and ICU as at every start.
 void BM_CatalogueBuild(benchmark::State& state) {
   for (auto _ : state) {
     zoneinfo::TzCatalogue built(UserLocaleName(), zoneinfo::ZoneDirectory());
@@ -114,23 +109,6 @@ void BM_CatalogueBuild(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CatalogueBuild)->Unit(benchmark::kMillisecond);
-
-void BM_CatalogueStored(benchmark::State& state) {
-  const zoneinfo::CatalogueOrigin origin{zoneinfo::CatalogueSoftware(), UserLocaleName(),
-                                         zoneinfo::ZoneDirectory(), std::time(nullptr)};
-  const std::string stored =
-      zoneinfo::CatalogueBytes(zoneinfo::TzCatalogue(origin.localeName, origin.zoneDirectory), origin);
-  for (auto _ : state) {
-    const std::unique_ptr<zoneinfo::TzCatalogue> read = zoneinfo::CatalogueFromBytes(stored, origin);
-    if (!read) {
-      state.SkipWithError("the store was refused");
-      return;
-    }
-    benchmark::DoNotOptimize(read->Entries().data());
-  }
-  state.counters["bytes"] = static_cast<double>(stored.size());
-}
-BENCHMARK(BM_CatalogueStored)->Unit(benchmark::kMicrosecond);
 
 // Every service the program starts with: the catalogue, the machine's zone,
 // ICU locale texts and date forms, the settings file's place.

@@ -4,15 +4,10 @@
 #include <unicode/putil.h>
 #include <unicode/timezone.h>
 
-#include <ctime>
-#include <utility>
-
-#include "platform/linux/locale/date_patterns.h"
 #include "platform/linux/locale/icu_date_services.h"
 #include "platform/linux/locale/icu_locale.h"
 #include "platform/linux/locale/locale_names.h"
 #include "platform/linux/zones/catalogue.h"
-#include "platform/linux/zones/catalogue_cache.h"
 #include "platform/linux/zones/emulated_registry.h"
 #include "platform/linux/zones/environment.h"
 #include "platform/linux/zones/machine_zone.h"
@@ -34,22 +29,13 @@ void ReadIcuEnvironment() {
 }  // namespace
 
 struct LinuxPlatform::ZoneServices {
-  ZoneServices(const std::string& userLocale, const std::string& zoneDirectory,
-               const std::filesystem::path& cacheFile)
-      : ZoneServices(userLocale,
-                     zoneinfo::LoadOrBuildCatalogue(
-                         cacheFile,
-                         {zoneinfo::CatalogueSoftware(), userLocale, zoneDirectory,
-                          std::time(nullptr)},
-                         [&] { return DeriveDatePatterns(userLocale); })) {}
-
-  ZoneServices(const std::string& userLocale, zoneinfo::StoredStart start)
-      : catalogue(std::move(start.catalogue)),
-        registry(*catalogue),
+  ZoneServices(const std::string& userLocale, const std::string& zoneDirectory)
+      : catalogue(userLocale, zoneDirectory),
+        registry(catalogue),
         locale(userLocale, SystemLocaleName(userLocale)),
-        dates(userLocale, start.datePatterns) {}
+        dates(userLocale) {}
 
-  std::unique_ptr<const zoneinfo::TzCatalogue> catalogue;
+  const zoneinfo::TzCatalogue catalogue;
   zoneinfo::TzRegistry registry;
   IcuLocale locale;
   IcuDateServices dates;
@@ -129,16 +115,15 @@ LinuxPlatform::LinuxPlatform()
     // The machine's zone is looked up when asked for, so a change of TZ or
     // /etc/localtime since start-up is seen, as on Windows.
     : clock_([this](TIME_ZONE_INFORMATION& info) {
-        zoneinfo::FillMachineZone(*Zones().catalogue, zoneinfo::MachineZoneSourcesFromEnvironment(),
+        zoneinfo::FillMachineZone(Zones().catalogue, zoneinfo::MachineZoneSourcesFromEnvironment(),
                                   info);
       }),
       zoneSearch_(UserLocaleName()) {
   ReadIcuEnvironment();
   awaited_ = std::make_unique<Awaited>(*this);
   building_ = std::async(
-      std::launch::async, [userLocale = UserLocaleName(), zoneDirectory = zoneinfo::ZoneDirectory(),
-                           cacheFile = zoneinfo::CatalogueCacheFile()] {
-        return std::make_unique<ZoneServices>(userLocale, zoneDirectory, cacheFile);
+      std::launch::async, [userLocale = UserLocaleName(), zoneDirectory = zoneinfo::ZoneDirectory()] {
+        return std::make_unique<ZoneServices>(userLocale, zoneDirectory);
       });
 }
 

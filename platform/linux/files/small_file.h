@@ -1,9 +1,9 @@
 #pragma once
 // Reading a whole small file the program takes its data from (zone files,
-// the locale's files in /etc, the settings file, the stored catalogue)
-// without ever being held up: a FIFO or device in its place is opened
-// without waiting and not read, and a file over the caller's limit is
-// refused by its size before any byte is read.
+// the locale's files in /etc, the settings file) without ever being held
+// up: a FIFO or device in its place is opened without waiting and not read,
+// and a file over the caller's limit is refused by its size before any byte
+// is read.
 
 #include <cstddef>
 #include <optional>

@@ -4,6 +4,7 @@
 #include <unicode/datefmt.h>
 #include <unicode/dcfmtsym.h>
 #include <unicode/decimfmt.h>
+#include <unicode/dtptngen.h>
 #include <unicode/fieldpos.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
@@ -15,11 +16,13 @@
 #include <cmath>
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/date_value.h"
 #include "platform/linux/icu_utf8.h"
 #include "platform/linux/locale/required_literals.h"
+#include "platform/linux/locale/time_pattern_rewrite.h"
 
 namespace tellux {
 
@@ -67,25 +70,56 @@ void NormaliseBlanks(icu::UnicodeString& s) {
   s.findAndReplace(icu::UnicodeString(static_cast<UChar>(0x00A0)), icu::UnicodeString(u' '));
 }
 
-icu::UnicodeString Icu(const std::u16string& s) {
-  return {s.data(), static_cast<int32_t>(s.size())};
+icu::UnicodeString PatternOf(const icu::DateFormat* format) {
+  icu::UnicodeString pattern;
+  if (const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format)) {
+    simple->toPattern(pattern);
+  }
+  return pattern;
+}
+
+// pattern as the locale services write times (see time_pattern_rewrite.h),
+// so the general date form writes and reads the same texts.
+icu::UnicodeString Readable(const icu::UnicodeString& pattern) {
+  const std::u16string readable =
+      ReadableTimePattern({pattern.getBuffer(), static_cast<std::size_t>(pattern.length())});
+  return {readable.data(), static_cast<int32_t>(readable.size())};
 }
 
 }  // namespace
 
 IcuDateServices::IcuDateServices(const std::string& userLocale)
-    : IcuDateServices(userLocale, DeriveDatePatterns(userLocale)) {}
-
-IcuDateServices::IcuDateServices(const std::string& userLocale,
-                                 const std::optional<DatePatterns>& patterns)
     : f_(std::make_unique<Formats>()),
       firstDay_(date_value::DateSerial(100, 1, 1)),
       lastDay_(date_value::DateSerial(9999, 12, 31)) {
-  if (!patterns) return;
   const icu::Locale locale(userLocale.c_str());
   UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::DateTimePatternGenerator> generator(
+      icu::DateTimePatternGenerator::createInstance(locale, status));
+  std::unique_ptr<icu::DateFormat> shortDate(
+      icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale));
+  std::unique_ptr<icu::DateFormat> mediumTime(
+      icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale));
+  std::unique_ptr<icu::DateFormat> shortTime(
+      icu::DateFormat::createTimeInstance(icu::DateFormat::kShort, locale));
+  if (U_FAILURE(status) || !shortDate || !mediumTime || !shortTime) return;
+
+  // A two-digit year would not survive a round trip outside its century, so
+  // dates are written with four digits; reading takes two or four.
+  const icu::UnicodeString datePattern = PatternOf(shortDate.get());
+  const icu::UnicodeString writtenDate = generator->replaceFieldTypes(datePattern, u"yyyy", status);
+  const icu::UnicodeString readDate = generator->replaceFieldTypes(datePattern, u"y", status);
+  // Times: the locale's own with and without seconds, then 12-hour with day
+  // period and 24-hour, which people type whatever their locale.
+  std::vector<icu::UnicodeString> times = {Readable(PatternOf(mediumTime.get())),
+                                           Readable(PatternOf(shortTime.get()))};
+  for (const char16_t* skeleton : {u"hmsa", u"hma", u"Hms", u"Hm"}) {
+    times.push_back(Readable(generator->getBestPattern(skeleton, status)));
+  }
+  if (U_FAILURE(status)) return;
+
   // Strict, so reading checks every field; writing is the same either way.
-  auto format = std::make_unique<icu::SimpleDateFormat>(Icu(patterns->writtenDate), locale, status);
+  auto format = std::make_unique<icu::SimpleDateFormat>(writtenDate, locale, status);
   if (U_FAILURE(status)) return;
   format->setLenient(false);
   format->setTimeZone(*icu::TimeZone::getGMT());
@@ -116,14 +150,9 @@ IcuDateServices::IcuDateServices(const std::string& userLocale,
     gregorian->setGregorianChange(kLongBeforeAnyDate, status);
     if (U_FAILURE(status)) return;
   }
-  f_->datePattern = Icu(patterns->writtenDate);
-  f_->timePattern = Icu(patterns->time);
-  f_->shortTimePattern = Icu(patterns->shortTime);
-
-  // Times: the locale's own with and without seconds, then 12-hour with day
-  // period and 24-hour, which people type whatever their locale.
-  std::vector<icu::UnicodeString> times = {f_->timePattern, f_->shortTimePattern};
-  for (const std::u16string& typed : patterns->typedTimes) times.push_back(Icu(typed));
+  f_->datePattern = writtenDate;
+  f_->timePattern = times[0];
+  f_->shortTimePattern = times[1];
 
   auto add = [&](icu::UnicodeString p, bool hasDate) {
     NormaliseBlanks(p);
@@ -135,7 +164,6 @@ IcuDateServices::IcuDateServices(const std::string& userLocale,
   };
   // Times before the date alone: in a locale that writes times as H.mm.ss
   // and dates as d.M.y, "1.02.24" is the clock's time, not 1 February.
-  const icu::UnicodeString readDate = Icu(patterns->readDate);
   for (const auto& t : times) add(readDate + u" " + t, true);
   for (const auto& t : times) add(t, false);
   add(readDate, true);

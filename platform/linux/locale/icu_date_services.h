@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "platform/date_services.h"
-#include "platform/linux/locale/date_patterns.h"
 
 namespace tellux {
 
@@ -20,9 +19,6 @@ class IcuDateServices final : public DateServices {
  public:
   // An ICU locale name such as "en_US"; an unknown name gets the root data.
   explicit IcuDateServices(const std::string& userLocale);
-  // The same with the locale's patterns derived before (date_patterns.h);
-  // none: every call fails.
-  IcuDateServices(const std::string& userLocale, const std::optional<DatePatterns>& patterns);
   ~IcuDateServices() override;
 
   // Reads, in the whole text (surrounding blanks allowed): a date in the

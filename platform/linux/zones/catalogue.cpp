@@ -1,7 +1,5 @@
 #include "platform/linux/zones/catalogue.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -26,17 +24,12 @@ struct ZoneFile {
 // The golden zone's file; when the database lacks that name (ICU may use an
 // older spelling, "Asia/Calcutta"), another name of the same zone. A file
 // that is there but broken is not replaced: the zone is left out.
-// Each file looked at is stamped first into consulted, so a change made
-// while it is read shows as a stamp that no longer holds.
-std::optional<ZoneFile> ReadZone(const std::string& directory, const std::string& golden,
-                                 std::vector<ZoneFileStamp>& consulted) {
-  consulted.push_back(StampZoneFile(directory, golden));
+std::optional<ZoneFile> ReadZone(const std::string& directory, const std::string& golden) {
   std::optional<TzifFile> file = ReadTzifFile(directory + "/" + golden);
   if (file) return ZoneFile{golden, std::move(*file)};
   if (ReadSmallFile(directory + "/" + golden)) return std::nullopt;
   for (const std::string& other : EquivalentZoneIds(golden)) {
     if (other == golden) continue;
-    consulted.push_back(StampZoneFile(directory, other));
     file = ReadTzifFile(directory + "/" + other);
     if (file) return ZoneFile{other, std::move(*file)};
   }
@@ -132,7 +125,7 @@ TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory)
   // The catalogue is kept all day: no room to spare in it.
   entries_.reserve(zones.size());
   for (const WindowsZone& zone : zones) {
-    std::optional<ZoneFile> file = ReadZone(zoneDirectory_, zone.goldenZone, consulted_);
+    std::optional<ZoneFile> file = ReadZone(zoneDirectory_, zone.goldenZone);
     std::optional<PosixTzRule> parsed;
     if (file) parsed = ParsePosixTz(file->file.rule);
     if (!parsed) {
@@ -172,38 +165,6 @@ TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory)
     return WindowsIdLess(a.windowsId, b.windowsId);
   });
   std::sort(unserved_.begin(), unserved_.end(), WindowsIdLess);
-}
-
-TzCatalogue::TzCatalogue(std::string localeName, std::string zoneDirectory,
-                         TzCatalogueContents contents)
-    : localeName_(std::move(localeName)),
-      zoneDirectory_(std::move(zoneDirectory)),
-      entries_(std::move(contents.entries)),
-      unserved_(std::move(contents.unserved)),
-      consulted_(std::move(contents.consulted)) {}
-
-const ZoneNames& TzCatalogue::Names() const {
-  // A restored catalogue seldom needs names (only for a machine zone it
-  // lacks); ICU's name tables are loaded then, not at start-up.
-  std::call_once(namesMade_, [this] {
-    if (!names_) names_ = std::make_unique<ZoneNames>(localeName_);
-  });
-  return *names_;
-}
-
-ZoneFileStamp StampZoneFile(const std::string& directory, const std::string& name) {
-  ZoneFileStamp stamp;
-  stamp.name = name;
-  struct stat st {};
-  if (::stat((directory + "/" + name).c_str(), &st) == 0) {
-    stamp.present = true;
-    stamp.device = st.st_dev;
-    stamp.inode = st.st_ino;
-    stamp.size = static_cast<std::uint64_t>(st.st_size);
-    stamp.modifiedSeconds = st.st_mtim.tv_sec;
-    stamp.modifiedNanoseconds = st.st_mtim.tv_nsec;
-  }
-  return stamp;
 }
 
 std::unique_ptr<TzCatalogue> TzCatalogue::FromEnvironment() {

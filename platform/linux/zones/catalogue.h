@@ -8,15 +8,10 @@
 //
 // A zone whose file is missing or broken is left out (Unserved() says
 // which); the construction itself never fails and never throws for bad data.
-//
-// A catalogue can also be made again from the contents of one built before
-// (catalogue_cache.h keeps them between runs); its names are then made at
-// their first use.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,37 +42,11 @@ struct TzCatalogueEntry {
   std::size_t fileSize = 0;
 };
 
-// What a zone file was when the catalogue looked for it, by stat(2): a file
-// changed, replaced, added or removed since then stamps otherwise.
-struct ZoneFileStamp {
-  std::string name;  // below the zone folder: "Europe/Berlin"
-  bool present = false;
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::uint64_t size = 0;
-  std::int64_t modifiedSeconds = 0;
-  std::int64_t modifiedNanoseconds = 0;
-  friend bool operator==(const ZoneFileStamp&, const ZoneFileStamp&) = default;
-};
-
-// The stamp of directory/name now; absent when stat fails.
-ZoneFileStamp StampZoneFile(const std::string& directory, const std::string& name);
-
-// What a built catalogue holds beside its locale and folder.
-struct TzCatalogueContents {
-  std::vector<TzCatalogueEntry> entries;    // sorted as Entries() are
-  std::vector<std::string> unserved;        // sorted as Unserved() is
-  std::vector<ZoneFileStamp> consulted;     // as Consulted() are
-};
-
 class TzCatalogue {
  public:
   // localeName: ICU locale of the names ("de_DE"); zoneDirectory: the root
   // of the compiled tz database ("/usr/share/zoneinfo").
   TzCatalogue(std::string localeName, std::string zoneDirectory);
-  // The catalogue that was built with these contents; the caller vouches
-  // that the entries are sorted by Windows id, as Find needs.
-  TzCatalogue(std::string localeName, std::string zoneDirectory, TzCatalogueContents contents);
 
   // The catalogue for this process: UserLocaleName() and ZoneDirectory().
   static std::unique_ptr<TzCatalogue> FromEnvironment();
@@ -92,23 +61,16 @@ class TzCatalogue {
   // sorted.
   const std::vector<std::string>& Unserved() const { return unserved_; }
 
-  // Every zone file the build read or looked for, stamped before it was
-  // read, in the order read.
-  const std::vector<ZoneFileStamp>& Consulted() const { return consulted_; }
-
   const std::string& LocaleName() const { return localeName_; }
   const std::string& ZoneDirectory() const { return zoneDirectory_; }
-  // Safe to call from any thread.
-  const ZoneNames& Names() const;
+  const ZoneNames& Names() const { return *names_; }
 
  private:
   std::string localeName_;
   std::string zoneDirectory_;
-  mutable std::once_flag namesMade_;
-  mutable std::unique_ptr<ZoneNames> names_;
+  std::unique_ptr<ZoneNames> names_;
   std::vector<TzCatalogueEntry> entries_;
   std::vector<std::string> unserved_;
-  std::vector<ZoneFileStamp> consulted_;
 };
 
 // The text of "(UTC-08:00) " for a Bias of 480 minutes; "(UTC+00:00) " for 0.

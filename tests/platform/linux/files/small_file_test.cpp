@@ -1,6 +1,6 @@
 // The one reader of small files, as each of its callers takes it: the zone
-// files and the locale's files with the default limit, the stored catalogue
-// with a larger one, the settings with none and a missing file read as empty.
+// files and the locale's files with the default limit, the settings with
+// none and a missing file read as empty.
 
 #include "platform/linux/files/small_file.h"
 

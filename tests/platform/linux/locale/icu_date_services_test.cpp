@@ -205,14 +205,5 @@ TEST(GeneralDateShortTime, FlexibleDayPeriodsAreWrittenAndReadAsAmPm) {
   EXPECT_EQ(taiwan.ReadGeneralDate("\u4E0B\u53482:35:20"), (14 * 3600 + 35 * 60 + 20) / 86400.0);
 }
 
-// Made from stored patterns when the store had none (ICU could not give
-// them when it was built): the services fail as when ICU fails now.
-TEST(GeneralDateFromStoredPatterns, NoneMeansEveryCallFails) {
-  IcuDateServices none("de_DE", std::nullopt);
-  EXPECT_EQ(none.FormatGeneralDate(At(2024, 3, 15, 14, 35, 20)), "");
-  EXPECT_EQ(none.FormatShortTime(0.25), "");
-  EXPECT_EQ(none.ReadGeneralDate("15.03.2024 14:35:20"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace tellux
