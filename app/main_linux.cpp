@@ -11,12 +11,15 @@
 
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt/frm_time_view.h"
+#include "platform/linux/zones/environment.h"
 #include "window/frm_time.h"
 #if TELLUX_FIRST_PAINT_REPORT
 #include "bench/first_paint_report.h"
 #endif
 
 int main(int argc, char** argv) {
+  // Before the toolkit, or anything, asks the C library for a local time.
+  tellux::zoneinfo::KeepTheCLibraryOffUnreadableZones();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tellux Time");
   // Ties the window to its desktop entry (the Wayland app id); TELLUX_APP_ID

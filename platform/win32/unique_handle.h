@@ -52,6 +52,9 @@ struct IconDestroyer {
 struct WindowDestroyer {
   void operator()(HWND window) const { ::DestroyWindow(window); }
 };
+struct AcceleratorDestroyer {
+  void operator()(HACCEL table) const { ::DestroyAcceleratorTable(table); }
+};
 struct BstrFreer {
   void operator()(BSTR text) const { ::SysFreeString(text); }
 };
@@ -61,6 +64,7 @@ using UniqueHfont = UniqueHandle<HFONT, GdiObjectDeleter>;
 using UniqueHbrush = UniqueHandle<HBRUSH, GdiObjectDeleter>;
 using UniqueHicon = UniqueHandle<HICON, IconDestroyer>;
 using UniqueHwnd = UniqueHandle<HWND, WindowDestroyer>;
+using UniqueHaccel = UniqueHandle<HACCEL, AcceleratorDestroyer>;
 using UniqueBstr = UniqueHandle<BSTR, BstrFreer>;
 
 }  // namespace tellux::win32

@@ -17,6 +17,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"TelluxTimeWindow";
 constexpr UINT_PTR kTimerId = 1;
 constexpr int kFirstControlId = 100;
+// What Ctrl+1..Ctrl+4 send, numbered past the controls' ids.
+constexpr int kFirstCaptionCommand = 1000;
+constexpr UINT_PTR kZoneListSubclassId = 1;
 constexpr int kFontPoints = 8;      // the layout's captions are sized for 8 points
 constexpr int kVisibleZones = 20;   // rows of an opened zone list
 
@@ -32,6 +35,16 @@ void SetTextIfChanged(HWND hwnd, const std::string& utf8) {
 }
 
 bool IsSystemColor(ColorRef color) { return (color & 0x80000000u) != 0; }
+
+// The keys choosing the caption row, as a table the message loop translates.
+HACCEL CreateCaptionShortcuts() {
+  ACCEL keys[4]{};
+  for (int i = 0; i < 4; ++i) {
+    keys[i] = {FVIRTKEY | FCONTROL, static_cast<WORD>('1' + i),
+               static_cast<WORD>(kFirstCaptionCommand + i)};
+  }
+  return ::CreateAcceleratorTableW(keys, 4);
+}
 
 // Selects an edit's whole text with the caret at its start, so that a text
 // a little wider than the box shows its beginning, not its end.
@@ -81,9 +94,11 @@ Win32FrmTimeView::Win32FrmTimeView(frmTime& form, HINSTANCE instance)
   }
   UseFontForDpi();
   CreateControls();
+  ListenToZoneLists();
   PlaceControls();
   AddToolTips();
   SetAccessibleNames();
+  shortcuts_.reset(CreateCaptionShortcuts());
 
   for (const Binding& b : bindings_) {
     Refresh(b);
@@ -100,6 +115,7 @@ Win32FrmTimeView::~Win32FrmTimeView() {
   for (const Binding& b : bindings_) b.control->ModelChanged = nullptr;
   form_.CaptionChanged = nullptr;
   accessibility_.reset();
+  zoneLists_.clear();
   // What the controls send while they are destroyed is no user's doing.
   ::SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
   window_.reset();  // takes its children with it, before the font they use
@@ -172,7 +188,9 @@ void Win32FrmTimeView::CreateControls() {
         text = Utf8ToWide(static_cast<OptionButton*>(c)->caption);
         break;
       case ControlKind::kSpin:
+        // Up and Down in its box are its arrows (see LendArrowKeys).
         windowClass = UPDOWN_CLASSW;
+        style |= UDS_ARROWKEYS;
         break;
       case ControlKind::kLabel:
         style |= SS_LEFT | SS_NOPREFIX;
@@ -204,6 +222,25 @@ void Win32FrmTimeView::CreateControls() {
     }
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     bindings_.push_back({c, hwnd, id++, kColorWindow});
+  }
+}
+
+void Win32FrmTimeView::LendArrowKeys(const Control& box, bool focused) {
+  // The box is the spin's buddy only while it has the focus: a spin puts the
+  // focus into its buddy when clicked, which would take it from the box the
+  // user is in. Only the arrow keys: without UDS_SETBUDDYINT the spin never
+  // writes its number into the box, and without UDS_ALIGN* it moves
+  // nothing; the keys come as UDN_DELTAPOS, as its buttons do.
+  const SpinControl* spin = view::SpinBeside(form_, box);
+  if (spin == nullptr) return;
+  const HWND buddy = focused ? HandleFor(box) : nullptr;
+  ::SendMessageW(HandleFor(*spin), UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+}
+
+void Win32FrmTimeView::ListenToZoneLists() {
+  for (const ComboBox& list : form_.ComboTZ) {
+    zoneLists_.emplace_back(HandleFor(list), &ZoneListProc, kZoneListSubclassId,
+                            reinterpret_cast<DWORD_PTR>(this));
   }
 }
 
@@ -239,6 +276,7 @@ void Win32FrmTimeView::AddToolTips() {
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(),
                                       nullptr, instance_, nullptr);
   if (tips == nullptr) return;  // owned by the window: destroyed with it
+  toolTips_ = tips;
   ::SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(4500, dpi_));
   for (const Binding& b : bindings_) {
     if (b.control->toolTipText.empty()) continue;
@@ -255,7 +293,8 @@ void Win32FrmTimeView::AddToolTips() {
 
 void Win32FrmTimeView::SetAccessibleNames() {
   for (const Binding& b : bindings_) {
-    if (!b.control->accessibleName.empty()) accessibility_->Name(b.hwnd, b.control->accessibleName);
+    if (b.control->accessibleName.empty()) continue;
+    accessibility_->Name(b.hwnd, view::AccessibleNameOf(*b.control));
   }
 }
 
@@ -318,6 +357,8 @@ void Win32FrmTimeView::RefreshText(const Binding& b) {
   if (box.BackColor() != b.shownColor) {
     b.shownColor = box.BackColor();
     ::InvalidateRect(b.hwnd, nullptr, TRUE);
+    // Daylight saving is told by more than the colour.
+    if (!box.accessibleName.empty()) accessibility_->Rename(b.hwnd, view::AccessibleNameOf(box));
   }
 }
 
@@ -346,12 +387,20 @@ void Win32FrmTimeView::Start(int showCommand) {
 int Win32FrmTimeView::RunMessageLoop() {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateKey(message)) continue;
     if (!::IsDialogMessageW(Window(), &message)) {
       ::TranslateMessage(&message);
       ::DispatchMessageW(&message);
     }
   }
   return static_cast<int>(message.wParam);
+}
+
+bool Win32FrmTimeView::TranslateKey(MSG& message) {
+  // Only keys pressed in this window; another window of the thread (a
+  // message box) keeps its own.
+  if (message.hwnd != Window() && !::IsChild(Window(), message.hwnd)) return false;
+  return ::TranslateAcceleratorW(Window(), shortcuts_.get(), &message) != 0;
 }
 
 HWND Win32FrmTimeView::HandleFor(const Control& control) const {
@@ -372,10 +421,18 @@ const Win32FrmTimeView::Binding* Win32FrmTimeView::FindId(int id) const {
   return &bindings_[static_cast<std::size_t>(index)];
 }
 
-void Win32FrmTimeView::OnCommand(int id, int code) {
+void Win32FrmTimeView::OnCommand(int id, int code, HWND from) {
+  // An accelerator's command comes from no control, with code 1.
+  if (from == nullptr && code == 1) {
+    OnShortcut(id);
+    return;
+  }
   const Binding* b = FindId(id);
   if (b == nullptr) return;
   Control* c = b->control;
+  if (c->Kind() == ControlKind::kTextBox && (code == EN_SETFOCUS || code == EN_KILLFOCUS)) {
+    LendArrowKeys(*c, code == EN_SETFOCUS);
+  }
   // Followed as it moves, since minimising can take the focus away without
   // a deactivation that would tell where it was (see OnActivate).
   if ((c->Kind() == ControlKind::kTextBox && code == EN_SETFOCUS) ||
@@ -415,6 +472,13 @@ void Win32FrmTimeView::OnCommand(int id, int code) {
   }
 }
 
+void Win32FrmTimeView::OnShortcut(int id) {
+  const int row = id - kFirstCaptionCommand;
+  if (row < 0 || row >= static_cast<int>(form_.Option1.size())) return;
+  OptionButton& option = form_.Option1[static_cast<std::size_t>(row)];
+  form_.RaiseUserEvent([&] { option.UserClick(); });
+}
+
 LRESULT Win32FrmTimeView::OnNotify(const NMHDR& header) {
   const Binding* b = FindId(static_cast<int>(header.idFrom));
   if (b == nullptr || header.code != UDN_DELTAPOS) return 0;
@@ -435,16 +499,58 @@ HBRUSH Win32FrmTimeView::BrushFor(ColorRef color) {
   return brush.get();
 }
 
-LRESULT Win32FrmTimeView::OnCtlColorEdit(HDC dc, HWND edit) {
+LRESULT Win32FrmTimeView::OnCtlColor(HDC dc, HWND control) {
+  // The DC comes with black text whatever the theme: the text colour is set
+  // here as well as the background, as DefWindowProc would.
+  const ColorRef themeText = ::GetSysColor(COLOR_WINDOWTEXT);
   for (const Binding& b : bindings_) {
-    if (b.hwnd != edit || b.control->Kind() != ControlKind::kTextBox) continue;
+    if (b.hwnd != control || b.control->Kind() != ControlKind::kTextBox) continue;
     const ColorRef color = static_cast<const TextBox&>(*b.control).BackColor();
     if (IsSystemColor(color)) break;
+    ::SetTextColor(dc, view::ReadableTextColor(color, themeText));
     ::SetBkColor(dc, color);
     return reinterpret_cast<LRESULT>(BrushFor(color));
   }
+  // Every other box, a zone list's face and its opened list.
+  ::SetTextColor(dc, themeText);
   ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+
+void Win32FrmTimeView::OnSystemColors(WPARAM wParam, LPARAM lParam) {
+  // Only top-level windows are told; the common controls learn it from us.
+  for (const Binding& b : bindings_) ::SendMessageW(b.hwnd, WM_SYSCOLORCHANGE, wParam, lParam);
+  if (toolTips_ != nullptr) ::SendMessageW(toolTips_, WM_SYSCOLORCHANGE, wParam, lParam);
+  RepaintAll();
+}
+
+void Win32FrmTimeView::RepaintAll() {
+  ::RedrawWindow(Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+bool Win32FrmTimeView::OnZoneChar(HWND list, wchar_t unit, LPARAM lParam) {
+  // A character past U+FFFF comes in two halves: the first waits here.
+  if (IS_HIGH_SURROGATE(unit)) {
+    highSurrogate_ = unit;
+    return true;
+  }
+  const wchar_t high = std::exchange(highSurrogate_, L'\0');
+  std::wstring typed(1, unit);
+  if (high != L'\0' && IS_LOW_SURROGATE(unit)) typed.insert(typed.begin(), high);
+  for (std::size_t i = 0; i < form_.ComboTZ.size(); ++i) {
+    if (HandleFor(form_.ComboTZ[i]) != list) continue;
+    // The message's time, in milliseconds since the system started.
+    const auto at = static_cast<std::int64_t>(static_cast<DWORD>(::GetMessageTime()));
+    if (!zoneFinder_.Type(static_cast<int>(i), WideToUtf8(typed), at)) break;
+    // A pick by typing is the user's, which the model does not echo: the
+    // list is shown the entry found.
+    Refresh(*Find(form_.ComboTZ[i]));
+    return true;
+  }
+  // Not the search's: the list has the whole character, the held half first.
+  if (typed.size() == 2) ::DefSubclassProc(list, WM_CHAR, high, lParam);
+  return false;
 }
 
 void Win32FrmTimeView::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -501,12 +607,19 @@ LRESULT Win32FrmTimeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       GiveFocusBack();
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLOREDIT:
-      return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORLISTBOX:
+      return OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOLORCHANGE:
+      OnSystemColors(wParam, lParam);
+      return 0;
+    case WM_THEMECHANGED:
+      RepaintAll();
+      return 0;
     case WM_TIMER:
       if (wParam == kTimerId) form_.RaiseUserEvent([&] { form_.Timer1.Fire(); });
       return 0;
@@ -519,6 +632,14 @@ LRESULT Win32FrmTimeView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return ::DefWindowProcW(Window(), message, wParam, lParam);
   }
+}
+
+LRESULT CALLBACK Win32FrmTimeView::ZoneListProc(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR view) {
+  // A key the search took is kept from the list's own type-ahead.
+  auto* self = reinterpret_cast<Win32FrmTimeView*>(view);
+  if (message == WM_CHAR && self->OnZoneChar(hwnd, static_cast<wchar_t>(wParam), lParam)) return 0;
+  return ::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32FrmTimeView::WindowProc(HWND hwnd, UINT message, WPARAM wParam,

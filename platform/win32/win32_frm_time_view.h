@@ -5,6 +5,13 @@
 // program makes and hands every user action back through
 // frmTime::RaiseUserEvent; it keeps no state of its own beyond the handles.
 // The form must outlive the view.
+//
+// The keyboard: Up and Down in a time box step its hour as its spin buttons
+// do, letters typed in a zone list find a zone (view::ZoneFinder), and
+// Ctrl+1 to Ctrl+4 choose the caption row as a click on its option button.
+//
+// Text is drawn in the system's colours, and in one that reads on the light
+// yellow of a box in daylight saving, which its accessible name also tells.
 
 #include <map>
 #include <memory>
@@ -13,9 +20,12 @@
 
 #include "platform/win32/accessible_names.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_zone_search.h"
+#include "platform/win32/window_subclass.h"
 #include "platform/win32/windows_api.h"
 #include "window/frm_time.h"
 #include "window/view_rules.h"
+#include "window/zone_finder.h"
 
 namespace tellux::win32 {
 
@@ -36,6 +46,10 @@ class Win32FrmTimeView {
   // controls as in a dialog, and switching to another program and back
   // leaves the focus where it was. Returns WM_QUIT's exit code.
   int RunMessageLoop();
+  // The message loop's first step for each message: a shortcut key of the
+  // window (Ctrl+1..Ctrl+4) is carried out, and true returned; the message
+  // is then done with.
+  bool TranslateKey(MSG& message);
 
   // Twips to pixels at the given DPI, rounded.
   static int TwipsToPixels(int twips, int dpi);
@@ -55,9 +69,13 @@ class Win32FrmTimeView {
   };
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // A zone list's own procedure, before the list sees a typed character.
+  static LRESULT CALLBACK ZoneListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR view);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  void ListenToZoneLists();
   void PlaceControls();
   void AddToolTips();
   void SetAccessibleNames();
@@ -65,9 +83,14 @@ class Win32FrmTimeView {
   void RefreshText(const Binding& binding);
   void RefreshCombo(const Binding& binding);
 
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code, HWND from);
+  void OnShortcut(int id);
+  void LendArrowKeys(const Control& box, bool focused);
   LRESULT OnNotify(const NMHDR& header);
-  LRESULT OnCtlColorEdit(HDC dc, HWND edit);
+  LRESULT OnCtlColor(HDC dc, HWND control);
+  void OnSystemColors(WPARAM wParam, LPARAM lParam);
+  void RepaintAll();
+  bool OnZoneChar(HWND list, wchar_t unit, LPARAM lParam);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnClose();
   void OnActivate(bool active, bool minimized);
@@ -92,8 +115,16 @@ class Win32FrmTimeView {
   UniqueHwnd window_;
   UniqueHfont font_;
   std::map<ColorRef, UniqueHbrush> brushes_;
+  HWND toolTips_ = nullptr;  // owned by the window
+  UniqueHaccel shortcuts_;
   std::unique_ptr<AccessibleNames> accessibility_;
   view::LastPushed<std::string> caption_;  // the title the window was given last
+  Win32ZoneSearch zoneSearch_;
+  view::ZoneFinder zoneFinder_{form_, zoneSearch_};
+  std::vector<WindowSubclass> zoneLists_;  // go before the lists do
+  // The first half of a character typed beyond U+FFFF, while its second
+  // half is awaited.
+  wchar_t highSurrogate_ = 0;
 };
 
 }  // namespace tellux::win32

@@ -1,5 +1,5 @@
-// Hostile files where the program reads its data: a FIFO named by TZ, a FIFO
-// in the zone folder, a FIFO in place of the settings file, a zone file far
+// Hostile files where the program reads its data: a FIFO named by TZ (for
+// the program's readers and for the C library's), a FIFO in the zone folder, a FIFO in place of the settings file, a zone file far
 // larger than any real one, a temporary file a killed save left behind, and
 // a zone folder that is missing or empty. The program never waits on any of
 // them, and goes on as it does without the file.
@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,10 +24,10 @@
 #include "platform/linux/tzdb/tzif_file.h"
 #include "platform/linux/zones/catalogue.h"
 #include "platform/linux/zones/emulated_registry.h"
+#include "platform/linux/zones/environment.h"
 #include "platform/linux/zones/machine_zone.h"
 #include "tests/doubles/test_services.h"
 #include "tests/platform/linux/zone_folder.h"
-#include "tests/platform/linux/zones/catalogue_probe.h"
 #include "window/frm_time.h"
 
 namespace tellux {
@@ -85,13 +86,48 @@ TEST_F(HostileFiles, AFifoAsLocaltimeIsNoZoneEither) {
   }));
 }
 
+// The C library's own zone reading opens a FIFO and waits for a writer; the
+// program keeps it off the FIFO and still reads the user's TZ itself.
+TEST_F(HostileFiles, AFifoTzNamesInTzdirDoesNotHoldUpTheCLibrary) {
+  fs::create_directories(folder.Path() + "/Europe");
+  ASSERT_EQ(::mkfifo((folder.Path() + "/Europe/Paris").c_str(), 0600), 0);
+  for (const char* tz : {"Europe/Paris", ":Europe/Paris"}) {
+    EXPECT_TRUE(PassesWithoutWaiting([&] {
+      ::setenv("TZDIR", folder.Path().c_str(), 1);
+      ::setenv("TZ", tz, 1);
+      const bool replaced = zoneinfo::KeepTheCLibraryOffUnreadableZones();
+      tzset();
+      const std::time_t now = std::time(nullptr);
+      std::tm parts{};
+      return replaced && localtime_r(&now, &parts) != nullptr && parts.tm_gmtoff == 0 &&
+             zoneinfo::MachineZoneSourcesFromEnvironment().tz == std::string(tz);
+    })) << tz;
+  }
+  // A zone the C library can read, and one that is not there, stay as set.
+  EXPECT_TRUE(PassesWithoutWaiting([&] {
+    ::setenv("TZDIR", kSystemZones, 1);
+    ::setenv("TZ", "Europe/Paris", 1);
+    const bool paris = zoneinfo::KeepTheCLibraryOffUnreadableZones();
+    ::setenv("TZ", "Nowhere/City", 1);
+    const bool nowhere = zoneinfo::KeepTheCLibraryOffUnreadableZones();
+    return !paris && !nowhere && std::string(std::getenv("TZ")) == "Nowhere/City";
+  }));
+  // Unset, TZ means localtime: a FIFO there is kept off too.
+  EXPECT_TRUE(PassesWithoutWaiting([&] {
+    ::unsetenv("TZ");
+    const bool replaced = zoneinfo::KeepTheCLibraryOffUnreadableZones(fifo.c_str());
+    tzset();
+    return replaced && !zoneinfo::MachineZoneSourcesFromEnvironment().tz.has_value();
+  }));
+}
+
 TEST_F(HostileFiles, AFifoInTheZoneFolderLeavesOnlyItsZoneOut) {
   folder.Write("Europe/Paris", ReadBytes(std::string(kSystemZones) + "/Europe/Paris"));
   fs::create_directories(folder.Path() + "/Europe");
   ASSERT_EQ(::mkfifo((folder.Path() + "/Europe/Berlin").c_str(), 0600), 0);
   EXPECT_TRUE(PassesWithoutWaiting([&] {
     const zoneinfo::TzCatalogue catalogue("en_US", folder.Path());
-    const auto& unserved = zoneinfo::TzCatalogueProbe::Unserved(catalogue);
+    const auto& unserved = catalogue.Unserved();
     return catalogue.Find("Romance Standard Time") != nullptr &&
            catalogue.Find("W. Europe Standard Time") == nullptr &&
            std::find(unserved.begin(), unserved.end(), "W. Europe Standard Time") != unserved.end();

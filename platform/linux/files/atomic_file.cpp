@@ -12,14 +12,17 @@
 namespace tellux {
 namespace {
 
-// mkdir -p with owner-only access for what it creates.
+// mkdir -p with owner-only access for what it creates. False when dir is
+// not a folder that can be followed in the end: a link loop or a link whose
+// target may not be searched exists, but is no folder to write into.
 bool MakeDirectories(const std::filesystem::path& dir) {
   std::filesystem::path partial;
   for (const auto& part : dir) {
     partial /= part;
     if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) return false;
   }
-  return std::filesystem::is_directory(dir);
+  std::error_code ec;
+  return std::filesystem::is_directory(dir, ec);
 }
 
 bool WriteAll(int fd, const std::string& data) {

@@ -1,6 +1,8 @@
 #include "platform/linux/locale/locale_names.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/linux/files/small_file.h"
 #include "platform/text.h"
@@ -39,8 +41,28 @@ std::string LangFromFile(const std::string& path) {
 }  // namespace
 
 std::string IcuLocaleName(std::string_view posixName) {
-  std::string_view name = posixName.substr(0, posixName.find_first_of(".@"));
+  const std::size_t at = posixName.find('@');
+  std::string_view name = posixName.substr(0, std::min(posixName.find('.'), at));
   if (name.empty() || name == "C" || name == "POSIX") return std::string(kDefaultLocale);
+  if (at == std::string_view::npos) return std::string(name);
+  std::string_view modifier = posixName.substr(at + 1);
+  modifier = modifier.substr(0, modifier.find('.'));
+  // glibc names a script by a modifier, ICU by a subtag after the language:
+  // sr_RS@latin is sr_Latn_RS. Of its other modifiers ICU knows Valencian
+  // as a variant; the rest (@euro and the like) say nothing ICU can use.
+  constexpr std::pair<std::string_view, std::string_view> kScripts[] = {
+      {"latin", "Latn"}, {"cyrillic", "Cyrl"}, {"devanagari", "Deva"}};
+  for (const auto& [glibc, script] : kScripts) {
+    if (modifier != glibc) continue;
+    const std::size_t underscore = name.find('_');
+    const std::string_view language = name.substr(0, underscore);
+    std::string icu = std::string(language) + "_" + std::string(script);
+    if (underscore != std::string_view::npos) icu += std::string(name.substr(underscore));
+    return icu;
+  }
+  if (modifier == "valencia") {
+    return std::string(name) + (name.find('_') == std::string_view::npos ? "__" : "_") + "VALENCIA";
+  }
   return std::string(name);
 }
 

@@ -9,8 +9,9 @@
 
 namespace tellux {
 
-// A POSIX locale name ("de_DE.UTF-8", "sr_RS@latin") as an ICU name
-// ("de_DE", "sr_RS"); "C", "POSIX" and empty give "en_US".
+// A POSIX locale name ("de_DE.UTF-8", "sr_RS@latin", "ca_ES@valencia") as
+// an ICU name ("de_DE", "sr_Latn_RS", "ca_ES_VALENCIA"); "C", "POSIX" and
+// empty give "en_US".
 std::string IcuLocaleName(std::string_view posixName);
 
 // The user's locale for times and zone names: the first non-empty of

@@ -6,8 +6,8 @@
 // and names from ICU in the user's language. Built once, at construction;
 // read-only afterwards.
 //
-// A zone whose file is missing or broken is left out (tests see which); the
-// construction itself never fails and never throws for bad data.
+// A zone whose file is missing or broken is left out (Unserved() says
+// which); the construction itself never fails and never throws for bad data.
 //
 // A catalogue can also be made again from the contents of one built before
 // (catalogue_cache.h keeps them between runs); its names are then made at
@@ -102,9 +102,6 @@ class TzCatalogue {
   const ZoneNames& Names() const;
 
  private:
-  // Tests read which Windows ids were left out.
-  friend struct TzCatalogueProbe;
-
   std::string localeName_;
   std::string zoneDirectory_;
   mutable std::once_flag namesMade_;

@@ -12,6 +12,7 @@
 #include "platform/linux/tzdb/tzif_file.h"
 #include "platform/linux/tzdb/windows_record_name.h"
 #include "platform/linux/tzdb/windows_tzi_record.h"
+#include "platform/linux/zones/environment.h"
 #include "platform/linux/zones/windows_zone_map.h"
 
 namespace tellux::zoneinfo {
@@ -74,6 +75,25 @@ std::optional<std::string> LinkTarget(const std::string& path) {
   const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
   if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return std::nullopt;
   return std::string(target.data(), static_cast<std::size_t>(n));
+}
+
+// The zone name of a chain of links that starts at path: the first link
+// target inside a zone folder names it. Image-based and read-only-root
+// systems link /etc/localtime to a writable place that links on into the
+// zone folder. Empty when no target of the chain lies in one, path is no
+// link, or the chain runs on past the kernel's own limit.
+std::string NameOfLinkChain(const std::string& path, const std::string& zoneDirectory) {
+  constexpr int kMostLinks = 40;  // SYMLOOP_MAX on Linux
+  fs::path at(path);
+  for (int hop = 0; hop < kMostLinks; ++hop) {
+    const std::optional<std::string> read = LinkTarget(at.string());
+    if (!read) return {};
+    const fs::path target(*read);
+    at = (target.is_absolute() ? target : at.parent_path() / target).lexically_normal();
+    std::string name = NameFromPath(at, zoneDirectory);
+    if (!name.empty()) return name;
+  }
+  return {};
 }
 
 std::string FirstLine(const std::string& path) {
@@ -142,15 +162,10 @@ Located FromLocaltime(const TzCatalogue& catalogue, const MachineZoneSources& so
   std::optional<PosixTzRule> rule = RuleOfBytes(*bytes);
   if (!rule) return Utc();
 
-  const fs::path link(sources.localtimePath);
-  std::string name;
-  if (const std::optional<std::string> read = LinkTarget(sources.localtimePath)) {
-    const fs::path target(*read);
-    const fs::path resolved = target.is_absolute() ? target : link.parent_path() / target;
-    name = NameFromPath(resolved, catalogue.ZoneDirectory());
-  } else {
-    name = NameOfCopy(catalogue, sources, *bytes);
-  }
+  // A link names the zone by where it leads; a copy, or a chain of links
+  // that ends outside the zone folder, by what it holds.
+  std::string name = NameOfLinkChain(sources.localtimePath, catalogue.ZoneDirectory());
+  if (name.empty()) name = NameOfCopy(catalogue, sources, *bytes);
   return Located{std::move(name), std::move(*rule)};
 }
 
@@ -202,7 +217,7 @@ std::string OwnName(const TzCatalogue& catalogue, const Located& zone, bool dayl
 
 MachineZoneSources MachineZoneSourcesFromEnvironment() {
   MachineZoneSources sources;
-  if (const char* tz = std::getenv("TZ")) sources.tz = tz;
+  sources.tz = UsersTz();
   return sources;
 }
 

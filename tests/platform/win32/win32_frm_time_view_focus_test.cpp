@@ -1,8 +1,7 @@
 // The keyboard in the shown native window, under Wine: where the focus is
 // when the window opens, where Tab takes it, what leaving a box by Tab does
 // to its text and the other rows, and that switching to another program and
-// back leaves the focus where the user had it. Keys are posted to the
-// window's queue and run through the program's own message loop.
+// back leaves the focus where the user had it.
 
 #include <gtest/gtest.h>
 
@@ -13,10 +12,9 @@
 #include <thread>
 
 #include "platform/win32/code_page.h"
-#include "platform/win32/win32_frm_time_view.h"
 #include "tests/doubles/call_counter.h"
+#include "tests/platform/win32/active_window.h"
 #include "tests/platform/win32/window_text.h"
-#include "tests/window/form_test_support.h"
 
 namespace tellux::win32 {
 namespace {
@@ -59,55 +57,6 @@ class OtherProgram {
   HWND hwnd_ = nullptr;
   DWORD threadId_ = 0;
   std::thread thread_;
-};
-
-class ActiveWindow : public testing::FormTest {
- protected:
-  void SetUp() override {
-    testing::StoreFourPanels(t.settings);
-    NewForm();
-    view = std::make_unique<Win32FrmTimeView>(*form, ::GetModuleHandleW(nullptr));
-    view->Start(SW_SHOWNORMAL);
-    Pump();
-    form->Timer1.Fire();
-  }
-  HWND Hwnd(const Control& c) const { return view->HandleFor(c); }
-  std::string NameOf(HWND hwnd) const {
-    if (hwnd == nullptr) return "no window";
-    if (hwnd == view->Window()) return "the main window";
-    for (const Control* c : form->Controls()) {
-      if (Hwnd(*c) == hwnd) return c->name;
-    }
-    return "a window of no control";
-  }
-  std::string Focus() const { return NameOf(::GetFocus()); }
-
-  // Runs the program's message loop until what is queued has been handled.
-  void Pump() {
-    ::PostQuitMessage(0);
-    view->RunMessageLoop();
-  }
-  // A key pressed and released where the focus is.
-  void Press(UINT key, bool shift = false) {
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-    const HWND to = ::GetFocus();
-    ::PostMessageW(to, WM_KEYDOWN, key, 1);
-    ::PostMessageW(to, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-    Pump();
-    keys[VK_SHIFT] = 0;
-    ::SetKeyboardState(keys);
-  }
-  // Characters typed where the focus is, one keystroke each.
-  void Type(const char* text) {
-    const HWND to = ::GetFocus();
-    for (const char* c = text; *c != '\0'; ++c) ::PostMessageW(to, WM_CHAR, static_cast<WPARAM>(*c), 1);
-    Pump();
-  }
-
-  std::unique_ptr<Win32FrmTimeView> view;
 };
 
 TEST_F(ActiveWindow, OpensWithTheKeyboardInTheFirstTimeBoxReadyToBeTypedOver) {

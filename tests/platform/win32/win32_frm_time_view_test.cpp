@@ -167,23 +167,13 @@ TEST_F(NativeWindow, AClickedOptionStaysOutOfTheTabOrder) {
   EXPECT_EQ(::GetNextDlgTabItem(view->Window(), Hwnd(form->ComboTZ[3]), FALSE), Hwnd(form->Text0));
 }
 
-// Each information box is named by the label just before it, with the
-// layout's name at its start ("Local Time:" for "Local Time"); where the
-// system honours IAccPropServices the name is the layout's exactly.
+// Each information box is heard by the layout's name; a system that names
+// a box by the label just before it has that name at its start ("Local
+// Time:" for "Local Time").
 TEST_F(NativeWindow, ScreenReadersHearTheLayoutsNamesForTheInformationBoxes) {
   for (const Control* c : {&form->txtLocTime, &form->txtSysTime, &form->txtAdjust, &form->txtTZBias,
                            &form->txtTZName, &form->txtTZSName, &form->txtTime[0], &form->txtTime[3]}) {
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(::AccessibleObjectFromWindow(Hwnd(*c), OBJID_CLIENT, IID_IAccessible,
-                                           reinterpret_cast<void**>(&accessible)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    UniqueBstr name;
-    accessible->get_accName(self, name.put());
-    accessible->Release();
-    const std::string heard = name ? WideToUtf8(name.get()) : std::string();
+    const std::string heard = HeardNameOf(Hwnd(*c));
     EXPECT_EQ(heard.substr(0, c->accessibleName.size()), c->accessibleName) << c->name;
   }
 }

@@ -198,7 +198,7 @@ TEST(IcuLocaleTimeText, OnlyTheLocalesOwnFormatIsOffered) {
 
 TEST(LocaleNames, PosixNamesBecomeIcuNames) {
   EXPECT_EQ(IcuLocaleName("de_DE.UTF-8"), "de_DE");
-  EXPECT_EQ(IcuLocaleName("sr_RS@latin"), "sr_RS");
+  EXPECT_EQ(IcuLocaleName("sr_RS@latin"), "sr_Latn_RS");
   EXPECT_EQ(IcuLocaleName("fr_FR.ISO-8859-15@euro"), "fr_FR");
   EXPECT_EQ(IcuLocaleName("ja_JP"), "ja_JP");
   EXPECT_EQ(IcuLocaleName("C"), "en_US");

@@ -5,6 +5,8 @@
 #include "platform/linux/settings/ini_settings.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -190,6 +192,30 @@ TEST_F(IniSettingsTest, AnUnusableBaseDirectoryFailsTheSave) {
   EXPECT_FALSE(settings.SaveSetting(kApp, "Settings", "Zone1", "1"));
   EXPECT_EQ(settings.GetSetting(kApp, "Settings", "Zone1", "d"), "d");
   EXPECT_EQ(ReadFile(base_ / kApp), "not a directory");
+}
+
+// A failure root meets too (a read-only folder does not stop root): a save
+// that cannot be written in full. The old file stays whole, nothing
+// half-written is left, and the save says it failed.
+TEST_F(IniSettingsTest, ASaveThatCannotBeWrittenKeepsTheOldFileWhole) {
+  IniSettings settings(base_);
+  ASSERT_TRUE(settings.SaveSetting(kApp, "Settings", "Zone1", std::string(40, '1')));
+  const std::string old = ReadFile(File());
+  // Files may grow to 16 bytes, as on a full disk; writing more fails
+  // (EFBIG) rather than raising SIGXFSZ.
+  struct rlimit before {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = before;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved = settings.SaveSetting(kApp, "Settings", "Zone1", std::string(40, '2'));
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  ::signal(SIGXFSZ, previous);
+
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(ReadFile(File()), old);
+  EXPECT_EQ(FilesInAppDirectory(), std::vector<std::string>{std::string(kApp) + ".ini"});
 }
 
 TEST_F(IniSettingsTest, MissingDirectoriesAreCreatedForTheOwnerOnly) {

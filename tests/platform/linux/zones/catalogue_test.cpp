@@ -16,7 +16,6 @@
 #include "platform/linux/zones/windows_zone_map.h"
 #include "tests/platform/linux/env_guard.h"
 #include "tests/platform/linux/zone_folder.h"
-#include "tests/platform/linux/zones/catalogue_probe.h"
 
 namespace tellux::zoneinfo {
 namespace {
@@ -101,7 +100,7 @@ TEST_F(SystemCatalogue, SpansTheWorldFromUtcPlus14ToUtcMinus12) {
 
 TEST_F(SystemCatalogue, ServesEveryWindowsZoneOfTheMapping) {
   EXPECT_GE(english_->Entries().size(), 130u);
-  EXPECT_TRUE(TzCatalogueProbe::Unserved(*english_).empty());
+  EXPECT_TRUE(english_->Unserved().empty());
 }
 
 TEST_F(SystemCatalogue, HoldsTheSameZonesAsAskingIcuZoneByZone) {
@@ -126,7 +125,7 @@ TEST_F(SystemCatalogue, HoldsTheSameZonesAsAskingIcuZoneByZone) {
     icu::TimeZone::getCanonicalID(icu::UnicodeString::fromUTF8(e.zoneName), readCanonical, status);
     EXPECT_EQ(goldenCanonical, readCanonical) << e.windowsId;
   }
-  for (const std::string& id : TzCatalogueProbe::Unserved(*english_)) served.insert(id);
+  for (const std::string& id : english_->Unserved()) served.insert(id);
   EXPECT_EQ(served, expected);
 }
 
@@ -233,11 +232,11 @@ TEST_F(FewZones, LeavesOutZonesWhoseFilesAreBrokenOrMissing) {
   for (std::string_view id : {"W. Europe Standard Time", "Romance Standard Time",
                               "Tokyo Standard Time", "AUS Eastern Standard Time"}) {
     EXPECT_EQ(c.Find(id), nullptr) << id;
-    EXPECT_TRUE(std::binary_search(TzCatalogueProbe::Unserved(c).begin(), TzCatalogueProbe::Unserved(c).end(), std::string(id),
+    EXPECT_TRUE(std::binary_search(c.Unserved().begin(), c.Unserved().end(), std::string(id),
                                    WindowsIdLess))
         << id;
   }
-  EXPECT_EQ(c.Entries().size() + TzCatalogueProbe::Unserved(c).size(), WindowsZones().size());
+  EXPECT_EQ(c.Entries().size() + c.Unserved().size(), WindowsZones().size());
 }
 
 TEST_F(FewZones, IsFoundThroughTzdir) {
@@ -254,7 +253,7 @@ TEST(EmptyZoneFolder, GivesAnEmptyCatalogueWithoutFailing) {
   ZoneFolder folder;
   const TzCatalogue c("en_US", folder.Path());
   EXPECT_TRUE(c.Entries().empty());
-  EXPECT_FALSE(TzCatalogueProbe::Unserved(c).empty());
+  EXPECT_FALSE(c.Unserved().empty());
   const TzCatalogue nowhere("en_US", folder.Path() + "/does/not/exist");
   EXPECT_TRUE(nowhere.Entries().empty());
 }

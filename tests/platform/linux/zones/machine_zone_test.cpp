@@ -165,6 +165,19 @@ TEST_F(MachineZone, FollowsARelativeLinkIntoTheCataloguesFolder) {
   EXPECT_EQ(EntriesNamed(info_, catalogue)[0]->windowsId, "Tokyo Standard Time");
 }
 
+// Image-based systems: /etc/localtime -> /etc/writable/localtime -> the zone.
+// Berlin's rule is Budapest's too, so only the name tells them apart.
+TEST_F(MachineZone, FollowsAChainOfLinksToTheZonesName) {
+  ZoneFolder scratch;
+  std::filesystem::create_directories(scratch.Path() + "/etc/writable");
+  const std::string writable = scratch.Path() + "/etc/writable/localtime";
+  ASSERT_EQ(symlink("/usr/share/zoneinfo/Europe/Berlin", writable.c_str()), 0);
+  const std::string link = scratch.Path() + "/etc/localtime";
+  ASSERT_EQ(symlink("writable/localtime", link.c_str()), 0);
+  EXPECT_EQ(FromFiles(link), MachineZoneMatch::kWindowsZone);
+  ExpectEntry("W. Europe Standard Time");
+}
+
 TEST_F(MachineZone, NamesACopiedZoneFileByEtcTimezone) {
   ZoneFolder scratch;
   scratch.Write("localtime", ReadBytes("/usr/share/zoneinfo/Asia/Tokyo"));
