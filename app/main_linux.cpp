@@ -26,10 +26,9 @@ int main(int argc, char** argv) {
   // is set where the install rules name the entry.
   QApplication::setDesktopFileName(QStringLiteral(TELLUX_APP_ID));
 
-  // The zone catalogue and the ICU services are built on a thread of their
-  // own while the window is made; the load waits for them. Built while the
-  // toolkit started, they slowed its start about as much as they took: its
-  // connection to the display and the build competed for the machine.
+  // The zone catalogue and the ICU services are built here, before the
+  // window is made: read back from the user's cache folder they take about
+  // half a millisecond.
   tellux::LinuxPlatform platform;
   tellux::frmTime form(platform.services());
   tellux::QtFrmTimeView view(form, platform.zoneSearch());
@@ -41,7 +40,7 @@ int main(int argc, char** argv) {
 #endif
   view.Start();
   // Building the services and the window frees much of what it allocated
-  // (ICU's pattern generator, the build thread's scratch), and glibc keeps
+  // (ICU's pattern generator, the catalogue's scratch), and glibc keeps
   // those pages. Once the window is up they go back: the program is kept
   // open all day.
   QTimer::singleShot(std::chrono::seconds(1), [] { malloc_trim(0); });

@@ -7,7 +7,6 @@
 // user's language. Needs a QApplication for the message box. Nothing here
 // fails: each service has its own fallback.
 
-#include <future>
 #include <memory>
 
 #include "platform/linux/exit_program_end.h"
@@ -21,30 +20,22 @@ namespace tellux {
 
 class LinuxPlatform {
  public:
-  // Reads the locale, zone folder and settings folder from the environment
-  // on this thread, then builds the zone catalogue and the ICU services on a
-  // thread of their own, so the window can be made meanwhile.
+  // Reads the locale, zone folder and settings folder from the environment,
+  // then builds the zone catalogue and the ICU services.
   LinuxPlatform();
-  // Waits for the build when services() never did.
   ~LinuxPlatform();
   LinuxPlatform(const LinuxPlatform&) = delete;
   LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
-  // Valid while this platform lives, and at once: the registry, locale and
-  // date services wait for the build when first called.
+  // Valid while this platform lives.
   Services services();
   // For the window's view; loads nothing until the user types into a list.
   const ZoneSearch& zoneSearch() const { return zoneSearch_; }
 
  private:
   struct ZoneServices;  // the catalogue, its registry and the ICU services
-  struct Awaited;       // the window's way to them
 
-  ZoneServices& Zones();
-
-  std::future<std::unique_ptr<ZoneServices>> building_;
   std::unique_ptr<ZoneServices> zones_;
-  std::unique_ptr<Awaited> awaited_;
   LinuxClock clock_;
   IniSettings settings_;
   QtMessageBox messages_;

@@ -1,7 +1,6 @@
-// The program's own services, as it starts them: handed to the window at
-// once, built on a thread of their own from the environment as it stood when
-// the platform was made, whatever the toolkit does to the environment
-// meanwhile.
+// The program's own services, as it starts them: built from the environment
+// as it stood when the platform was made, whatever the toolkit does to the
+// environment afterwards.
 
 #include "platform/linux/linux_platform.h"
 
