@@ -2,8 +2,8 @@
 // from a fixed clock; each panel's own text is typed back and the box left;
 // each hour of the day, as the locale writes it, is typed in, left and
 // stepped up and down. Every panel must keep showing the same instant and
-// the typed one the time meant. And the clock's texts with seconds, second
-// after second, are what ICU writes.
+// the typed one the time meant. And the clock's texts with seconds, which
+// the locale service joins from a minute's parts, are what ICU writes.
 
 #include <gtest/gtest.h>
 #include <unicode/datefmt.h>

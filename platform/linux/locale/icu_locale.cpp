@@ -14,6 +14,7 @@
 
 #include "platform/ansi_buffer.h"
 #include "platform/linux/icu_utf8.h"
+#include "platform/linux/locale/seconds_splice.h"
 #include "platform/linux/locale/time_pattern_rewrite.h"
 
 namespace tellux {
@@ -21,6 +22,7 @@ namespace tellux {
 struct IcuLocale::Texts {
   std::unique_ptr<icu::DateFormat> timeFormat;  // null when ICU failed
   std::unique_ptr<icu::Calendar> calendar;      // GMT, so no zone shifts the hour
+  std::unique_ptr<SecondsSplice> splice;        // null: the pattern is formatted every time
   std::string timeSeparator;
   std::string amDesignator;
   std::string pmDesignator;
@@ -50,6 +52,19 @@ void UseReadablePattern(icu::DateFormat* format) {
   if (readable != std::u16string_view(pattern.getBuffer(), static_cast<std::size_t>(pattern.length()))) {
     simple->applyPattern(icu::UnicodeString(readable.data(), static_cast<int32_t>(readable.size())));
   }
+}
+
+// The splice for format's pattern, or null where the pattern's texts cannot
+// be joined.
+std::unique_ptr<SecondsSplice> SpliceFor(const icu::DateFormat& format) {
+  const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(&format);
+  if (simple == nullptr) return nullptr;
+  icu::UnicodeString pattern;
+  simple->toPattern(pattern);
+  if (!SecondsSplice::Joins({pattern.getBuffer(), static_cast<std::size_t>(pattern.length())})) {
+    return nullptr;
+  }
+  return std::make_unique<SecondsSplice>();
 }
 
 // The A calls' contract (platform/ansi_buffer.h), and here a buffer shorter
@@ -102,6 +117,7 @@ std::unique_ptr<IcuLocale::Texts> IcuLocale::Build(const std::string& name) {
       texts.timeSeparator = Utf8(sample.tempSubStringBetween(hourEnd, minuteBegin));
     }
     if (U_SUCCESS(status)) {
+      texts.splice = SpliceFor(*format);
       texts.timeFormat = std::move(format);
       texts.calendar = std::move(calendar);
     }
@@ -160,15 +176,56 @@ int IcuLocale::GetTimeFormatA(std::uint32_t locale, std::uint32_t flags, const S
   if (time->wHour > 23 || time->wMinute > 59 || time->wSecond > 59 || time->wMilliseconds > 999) {
     return 0;
   }
+  const int hour = time->wHour;
+  const int minute = time->wMinute;
+  const int second = time->wSecond;
+  SecondsSplice* splice = texts->splice.get();
+  std::string text;
+  if (splice != nullptr && splice->Find(hour, minute, second, &text)) {
+    return WriteWithNul(text, timeStr, cchTime);
+  }
+  const bool clockRunsOn = splice != nullptr && splice->HasMinute(hour, minute);
+  if (!FormatTime(*texts, hour, minute, second, time->wMilliseconds, &text)) return 0;
+  if (clockRunsOn) {
+    // A new second in a minute already written: the clock is running. The
+    // seconds it will ask for are written now, once, rather than one a tick
+    // through its first minute.
+    for (int s = 0; s < 60; ++s) {
+      if (!splice->HasSecond(s)) FormatTime(*texts, hour, minute, s, 0, nullptr);
+    }
+  }
+  return WriteWithNul(text, timeStr, cchTime);
+}
+
+bool IcuLocale::FormatTime(Texts& texts, int hour, int minute, int second, int millis,
+                           std::string* text) {
   UErrorCode status = U_ZERO_ERROR;
-  const double millis =
-      ((time->wHour * 60.0 + time->wMinute) * 60.0 + time->wSecond) * 1000.0 + time->wMilliseconds;
-  texts->calendar->setTime(millis, status);
-  icu::UnicodeString text;
-  icu::FieldPosition ignored;
-  texts->timeFormat->format(*texts->calendar, text, ignored);
-  if (U_FAILURE(status)) return 0;
-  return WriteWithNul(Utf8(text), timeStr, cchTime);
+  texts.calendar->setTime(((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millis, status);
+  icu::UnicodeString formatted;
+  if (texts.splice == nullptr) {
+    icu::FieldPosition ignored;
+    texts.timeFormat->format(*texts.calendar, formatted, ignored);
+    if (U_FAILURE(status)) return false;
+    if (text != nullptr) *text = Utf8(formatted);
+    return true;
+  }
+  icu::FieldPositionIterator fields;
+  texts.timeFormat->format(*texts.calendar, formatted, &fields, status);
+  if (U_FAILURE(status)) return false;
+  icu::FieldPosition field;
+  while (fields.next(field)) {
+    if (field.getField() != UDAT_SECOND_FIELD) continue;
+    const int32_t begin = field.getBeginIndex();
+    const int32_t end = field.getEndIndex();
+    const std::string before = Utf8(formatted.tempSubStringBetween(0, begin));
+    const std::string seconds = Utf8(formatted.tempSubStringBetween(begin, end));
+    const std::string after = Utf8(formatted.tempSubString(end));
+    texts.splice->Remember(hour, minute, second, before, seconds, after);
+    if (text != nullptr) *text = before + seconds + after;
+    return true;
+  }
+  if (text != nullptr) *text = Utf8(formatted);
+  return true;
 }
 
 std::unique_ptr<IcuLocale> MakeIcuLocale() {

@@ -38,10 +38,16 @@ class IcuLocale final : public Locale {
 
  private:
   // Everything one locale needs, built once: these calls run every second.
+  // The clock's texts are joined from a minute's parts (seconds_splice.h)
+  // where the locale's pattern allows.
   struct Texts;
 
   static std::unique_ptr<Texts> Build(const std::string& name);
   Texts* Select(std::uint32_t locale);
+  // hour:minute:second.millis in full into *text (unless text is null), its
+  // parts remembered for joining; false when ICU fails.
+  static bool FormatTime(Texts& texts, int hour, int minute, int second, int millis,
+                         std::string* text);
 
   std::unique_ptr<Texts> user_;
   std::unique_ptr<Texts> system_;  // null: the user's serve
