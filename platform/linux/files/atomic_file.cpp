@@ -56,9 +56,7 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& file) {
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::filesystem::path& file, const std::string& content,
-                           Durability durability) {
-  const bool synced = durability == Durability::kSynced;
+bool ReplaceFileAtomically(const std::filesystem::path& file, const std::string& content) {
   const std::filesystem::path dir = file.parent_path();
   if (!MakeDirectories(dir)) return false;
   RemoveStaleTemporaryFiles(file);
@@ -68,7 +66,7 @@ bool ReplaceFileAtomically(const std::filesystem::path& file, const std::string&
   struct stat old {};
   // The new file takes the old one's permissions; a first file stays 0600.
   bool ok = (::stat(file.c_str(), &old) != 0 || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
-            WriteAll(fd.get(), content) && (!synced || ::fsync(fd.get()) == 0);
+            WriteAll(fd.get(), content) && ::fsync(fd.get()) == 0;
   ok = fd.Close() && ok;
   if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) {
     ::unlink(temp.c_str());
@@ -76,10 +74,8 @@ bool ReplaceFileAtomically(const std::filesystem::path& file, const std::string&
   }
   // The rename is done and visible; syncing the directory makes it survive
   // a crash, and a failure here cannot bring the old file back.
-  if (synced) {
-    const UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.valid()) ::fsync(dirFd.get());
-  }
+  const UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dirFd.valid()) ::fsync(dirFd.get());
   return true;
 }
 

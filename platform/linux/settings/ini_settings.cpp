@@ -53,7 +53,7 @@ bool IniSettings::SaveSetting(std::string_view appName, std::string_view section
   const auto text = ReadFile(file);
   if (!text) return false;
   IniDocument document(*text);
-  return document.Set(section, key, value) && ReplaceFileAtomically(file, document.Text(), Durability::kSynced);
+  return document.Set(section, key, value) && ReplaceFileAtomically(file, document.Text());
 }
 
 }  // namespace tellux
