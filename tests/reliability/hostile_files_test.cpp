@@ -1,7 +1,8 @@
 // Hostile files where the program reads its data: a FIFO named by TZ (for
-// the program's readers and for the C library's), a FIFO in the zone folder, a FIFO in place of the settings file, a zone file far
-// larger than any real one, a temporary file a killed save left behind, and
-// a zone folder that is missing or empty. The program never waits on any of
+// the program's readers and for the C library's), a FIFO in the zone
+// folder, a FIFO in place of the settings file, a settings folder that is a
+// link loop, a zone file far larger than any real one, a temporary file a
+// killed save left behind, and a zone folder that is missing or empty. The program never waits on any of
 // them, and goes on as it does without the file.
 
 #include <gtest/gtest.h>
@@ -145,6 +146,18 @@ TEST_F(HostileFiles, AFifoAsTheSettingsFileGivesTheDefaultsAndIsNotReplaced) {
            !settings.SaveSetting("TelluxTime", "Settings", "TimeZone1", "3");
   }));
   EXPECT_TRUE(fs::is_fifo(file));
+}
+
+TEST_F(HostileFiles, ASettingsFolderThatIsALinkLoopGivesTheDefaultsAndIsLeftAlone) {
+  const fs::path base = folder.Path() + "/config";
+  fs::create_directories(base);
+  const fs::path dir = base / "TelluxTime";
+  ASSERT_EQ(::symlink(dir.c_str(), dir.c_str()), 0);
+  IniSettings settings(base);
+  EXPECT_EQ(settings.GetSetting("TelluxTime", "Settings", "TimeZone1", "7"), "7");
+  EXPECT_FALSE(settings.SaveSetting("TelluxTime", "Settings", "TimeZone1", "3"));
+  std::error_code ec;
+  EXPECT_TRUE(fs::is_symlink(dir, ec));
 }
 
 TEST_F(HostileFiles, AZoneFileFarLargerThanAnyRealOneIsRefusedUnread) {
