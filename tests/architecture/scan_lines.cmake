@@ -1,0 +1,31 @@
+# The loop both source rules share: calls the function named MATCHER as
+# MATCHER(<file> <line> <result variable>) for every line of FILES, and
+# fails listing each line it marks as file:line: text, after "<count>
+# BREACHES:"; passes saying "<files checked> files PASSED". Paths are
+# printed relative to ROOT; no files at all is a failure too.
+function(scan_lines)
+  cmake_parse_arguments(PARSE_ARGV 0 scan "" "MATCHER;BREACHES;PASSED" "FILES")
+  set(findings "")
+  set(count 0)
+  foreach(file IN LISTS scan_FILES)
+    file(STRINGS "${file}" lines)
+    set(number 0)
+    foreach(line IN LISTS lines)
+      math(EXPR number "${number} + 1")
+      cmake_language(CALL ${scan_MATCHER} "${file}" "${line}" found)
+      if(found)
+        file(RELATIVE_PATH where "${ROOT}" "${file}")
+        string(APPEND findings "${where}:${number}: ${line}\n")
+        math(EXPR count "${count} + 1")
+      endif()
+    endforeach()
+  endforeach()
+  list(LENGTH scan_FILES checked)
+  if(checked EQUAL 0)
+    message(FATAL_ERROR "no files found below ${ROOT}")
+  endif()
+  if(count GREATER 0)
+    message(FATAL_ERROR "${count} ${scan_BREACHES}:\n${findings}")
+  endif()
+  message(STATUS "${checked} files ${scan_PASSED}")
+endfunction()
